@@ -1,0 +1,5 @@
+#include "aboutbox.h"
+
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Clipstash"));
+}
