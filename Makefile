@@ -1,0 +1,31 @@
+# Two commands do all set-up on a fresh Debian machine: `make run` and `make test`.
+.PHONY: deps build run test screenshot bench format clean
+
+deps:
+	scripts/deps.sh
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	scripts/run.sh
+
+# From scratch, so a green run never rests on what an earlier build left behind.
+test: deps
+	rm -rf build
+	cmake --preset default
+	cmake --build --preset default
+	scripts/test.sh
+
+screenshot: build
+	scripts/screenshot.sh
+
+bench: build
+	bench/run.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

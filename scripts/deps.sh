@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Clipstash needs to build, test and run (Debian bookworm).
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config make
+    qt6-base-dev libgl-dev libxkbcommon-dev libxcb1-dev libxcb-xfixes0-dev
+    libturbojpeg0-dev libgtest-dev libbenchmark-dev
+    # tests, screenshots and benchmarks: a private X server and a second clipboard client
+    xvfb xauth xclip xdotool imagemagick fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+// The real main window over a private storage folder.
+#pragma once
+
+#include "Unit1.h"
+#include "directorylistbox.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class FormFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(storage.isValid());
+        form = std::make_unique<TForm1>();
+        form->DirBox->setDirectory(storage.path());
+    }
+
+    QString storagePath(const QString& name) const { return storage.filePath(name); }
+
+    QTemporaryDir storage;
+    std::unique_ptr<TForm1> form;
+};
