@@ -1,7 +1,6 @@
 #include "updown.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
 

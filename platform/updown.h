@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 
-class QLineEdit;
 class QToolButton;
 
 // Two stacked arrow buttons that step a whole number within Min..Max and show it in an
