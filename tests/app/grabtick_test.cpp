@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QLineEdit>

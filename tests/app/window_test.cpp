@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "filelistbox.h"
 #include "formfixture.h"
+#include "timage.h"
 #include "tradiogroup.h"
 #include "ttimer.h"
 
@@ -133,7 +134,8 @@ TEST_F(WindowTest, RightClickOnAPageOpensTheMenu) {
     EXPECT_TRUE(form->PopupMenu1->isVisible());
     form->PopupMenu1->hide();
 
-    QContextMenuEvent inEdit(QContextMenuEvent::Mouse, QPoint(2, 2));
+    QContextMenuEvent inEdit(QContextMenuEvent::Mouse, QPoint(2, 2),
+                             form->Edit2->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(form->Edit2, &inEdit);
     EXPECT_FALSE(form->PopupMenu1->isVisible()); // the edit field keeps its own menu
     for (QWidget* popup : QApplication::topLevelWidgets())
