@@ -5,6 +5,7 @@
 #include "apperror.h"
 #include "directorylistbox.h"
 #include "filelistbox.h"
+#include "fitlabel.h"
 #include "gfxdlg.h"
 #include "pathparts.h"
 #include "pictureclipboard.h"
@@ -73,6 +74,7 @@ void TForm1::applyStartupSettings() {
     ExeButton1->setFileName(editor->FileName);
     Label2->setText(QStringLiteral("Select Editing Program - Currently ") +
                     fileNamePart(editor->FileName));
+    fitLabel(Label2);
 }
 
 void TForm1::RestoreWindowSize1Click() {

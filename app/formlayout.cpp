@@ -5,6 +5,7 @@
 #include "directorylistbox.h"
 #include "drivecombobox.h"
 #include "filelistbox.h"
+#include "fitlabel.h"
 #include "gfxdlg.h"
 #include "helptext.h"
 #include "tfiledialog.h"
@@ -34,8 +35,12 @@ QPushButton* button(QWidget* page, const char* caption, int left, int top, int w
     return placed(new QPushButton(QString::fromLatin1(caption), page), left, top, width, 25);
 }
 
-QLabel* label(QWidget* page, const char* caption, int left, int top, int width) {
-    return placed(new QLabel(QString::fromLatin1(caption), page), left, top, width, 13);
+// Labels size themselves to their text, as the designer's labels did for their font.
+QLabel* label(QWidget* page, const char* caption, int left, int top) {
+    auto* text = new QLabel(QString::fromLatin1(caption), page);
+    text->move(left, top);
+    fitLabel(text);
+    return text;
 }
 
 TNumEdit* numEdit(QWidget* page, int top, double number, double min, double max) {
@@ -63,6 +68,8 @@ void TForm1::buildForm() {
     setWindowIcon(QIcon(QStringLiteral(":/clipstash.png")));
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPixelSize(11);
+    // Common Linux sans faces run wider than the designer's font; narrow them to fit the layout.
+    font.setStretch(QFont::SemiCondensed);
     setFont(font);
     setFixedSize(530, 290);
     move(190, 360);
@@ -118,18 +125,18 @@ void TForm1::buildSetupPage() {
     ExeButton1 = placed(new TExeButton(TabSheet3), 40, 16, 40, 40);
     ExeButton1->setAuto(true);
     ExeButton1->setShowLabel(false);
-    Label2 = label(TabSheet3, "Select Image Editing Program", 88, 32, 139);
+    Label2 = label(TabSheet3, "Select Image Editing Program", 88, 32);
     Edit2 = placed(new QLineEdit(QStringLiteral("Edit2"), TabSheet3), 392, 24, 73, 21);
-    Label5 = label(TabSheet3, "Grab File Prefix", 392, 52, 71);
+    Label5 = label(TabSheet3, "Grab File Prefix", 392, 52);
     NumEdit1 = numEdit(TabSheet3, 64, 500, 100, 10000);
     UpDown1 = upDown(TabSheet3, NumEdit1, 64, 100, 10000, 100);
-    Label3 = label(TabSheet3, "Delay between Clipboard checks (1000=1 second)", 88, 66, 239);
+    Label3 = label(TabSheet3, "Delay between Clipboard checks (1000=1 second)", 88, 66);
     NumEdit2 = numEdit(TabSheet3, 96, 999, 10, 999);
     UpDown2 = upDown(TabSheet3, NumEdit2, 96, 10, 999, 1);
     Label4 = label(TabSheet3,
                    "Maximum Number of Clips to Store (grabbing will restart at grab_000 when "
                    "exceeded)",
-                   88, 98, 399);
+                   88, 98);
     CheckBox1 = placed(new QCheckBox(QStringLiteral("Offer to clear all grabs on program exit"),
                                      TabSheet3),
                        64, 128, 313, 17);
@@ -146,7 +153,7 @@ void TForm1::buildSetupPage() {
     RadioGroup1->setItemIndex(0);
     NumEdit3 = numEdit(TabSheet3, 208, 85, 10, 100);
     UpDown3 = upDown(TabSheet3, NumEdit3, 208, 10, 100, 1);
-    Label1 = label(TabSheet3, "Jpeg Quality setting (%)", 88, 212, 109);
+    Label1 = label(TabSheet3, "Jpeg Quality setting (%)", 88, 212);
 }
 
 void TForm1::buildInfoPage() {

@@ -49,9 +49,6 @@ TEST_F(WindowTest, ControlsAtTheirPositionsWithTheirCaptions) {
         {form->del, {408, 228, 49, 25}, "Delete"},
         {form->save, {464, 228, 49, 25}, "Save"},
         {form->about, {392, 236, 113, 25}, "About"},
-        {form->Label5, {392, 52, 71, 13}, "Grab File Prefix"},
-        {form->Label3, {88, 66, 239, 13}, "Delay between Clipboard checks (1000=1 second)"},
-        {form->Label1, {88, 212, 109, 13}, "Jpeg Quality setting (%)"},
         {form->CheckBox1, {64, 128, 313, 17}, "Offer to clear all grabs on program exit"},
         {form->CheckBox2, {64, 152, 313, 17}, "Continue Grab count from previous Session"},
         {form->CheckBox3, {64, 176, 217, 25}, "Use Jpeg format for Grabs"},
@@ -69,7 +66,28 @@ TEST_F(WindowTest, ControlsAtTheirPositionsWithTheirCaptions) {
             qobject_cast<QGroupBox*>(c.widget) != nullptr ? "title" : "text");
         EXPECT_EQ(text.toString().toStdString(), c.caption);
     }
-    EXPECT_TRUE(form->Label4->text().startsWith("Maximum Number of Clips to Store"));
+}
+
+TEST_F(WindowTest, LabelsSitAtTheirPlacesSizedToTheirCaptions) {
+    struct Case {
+        QLabel* label;
+        QPoint position;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {form->Label2, {88, 32}, "Select Editing Program - Currently xdg-open"},
+        {form->Label5, {392, 52}, "Grab File Prefix"},
+        {form->Label3, {88, 66}, "Delay between Clipboard checks (1000=1 second)"},
+        {form->Label4, {88, 98},
+         "Maximum Number of Clips to Store (grabbing will restart at grab_000 when exceeded)"},
+        {form->Label1, {88, 212}, "Jpeg Quality setting (%)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.label->text().toStdString(), c.caption);
+        EXPECT_EQ(c.label->pos(), c.position) << c.caption;
+        EXPECT_GE(c.label->width(), c.label->fontMetrics().horizontalAdvance(c.label->text()));
+        EXPECT_EQ(c.label->height(), 13);
+    }
 }
 
 TEST_F(WindowTest, StartsWithDefaultsNotTheDesignedValues) {

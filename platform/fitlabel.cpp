@@ -1,0 +1,7 @@
+#include "fitlabel.h"
+
+#include <QLabel>
+
+void fitLabel(QLabel* label) {
+    label->resize(label->fontMetrics().horizontalAdvance(label->text()) + 1, 13);
+}
