@@ -1,0 +1,36 @@
+// Parsing and checking a BMP's headers against the file's length and our caps.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace quorpix {
+
+// How the stored pixels are laid out; one reader per layout.
+enum class BmpLayout {
+    Palette8, // one byte per pixel indexing the colour table
+    Bgr24,    // B,G,R bytes
+    Bgrx32,   // B,G,R,X bytes
+    Rgbx32,   // R,G,B,X bytes
+    Masked16, // 16-bit little-endian words split by channel masks
+    Masked32, // 32-bit little-endian words split by channel masks
+};
+
+struct BmpInfo {
+    int width = 0;
+    int height = 0;
+    bool topDown = false;
+    BmpLayout layout = BmpLayout::Bgr24;
+    std::array<std::uint32_t, 3> masks{}; // blue, green, red for the masked layouts
+    std::uint64_t paletteOffset = 0;
+    int paletteSize = 0; // colour table entries of 4 bytes
+    std::uint64_t pixelOffset = 0;
+    std::uint64_t rowPitch = 0; // stored row bytes, padded to 4
+};
+
+// Checks the headers at the start of a file of fileSize bytes. head must hold at least the
+// headers and channel masks; the colour table and pixels are only checked to lie in the file.
+bool parseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize, BmpInfo& info);
+
+} // namespace quorpix

@@ -1,0 +1,10 @@
+// The BMP entry of the format table: any decoded picture to a 24-bit BMP.
+#pragma once
+
+#include "codec.h"
+
+namespace quorpix {
+
+bool saveBmp(Picture& picture, const std::string& path, int quality);
+
+} // namespace quorpix

@@ -1,0 +1,34 @@
+// A decoded picture as the encoders take it: rows stored in memory we own, either decoded or
+// still inside the file we read, so a BMP's rows reach the JPEG encoder without a copy.
+#pragma once
+
+#include "buffer.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quorpix {
+
+// Byte order of one pixel in memory; the X byte is ignored.
+enum class PixelOrder { Bgr, Bgrx, Rgbx };
+
+inline constexpr int bytesPerPixel(PixelOrder order) {
+    return order == PixelOrder::Bgr ? 3 : 4;
+}
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    PixelOrder order = PixelOrder::Bgr;
+    std::uint8_t* firstRow = nullptr; // the first row in memory
+    std::ptrdiff_t pitch = 0;         // bytes from one row in memory to the next
+    bool bottomUp = false;            // rows in memory run from the bottom of the picture up
+    Buffer storage;                   // owns the bytes firstRow points into
+
+    std::uint8_t* row(int index) { return firstRow + index * pitch; }
+
+    // Gives the picture fresh B,G,R rows of its width and height, each padded to 4 bytes.
+    void allocateBgr();
+};
+
+} // namespace quorpix

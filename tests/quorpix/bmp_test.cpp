@@ -1,0 +1,101 @@
+// Reading every BMP layout we support, checked pixel by pixel through the BMP we write.
+#include "module.h"
+#include "testbmp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const BmpLayout kLayouts[] = {
+    kBgr24,
+    {"32-bit", 32, 0, {0xFF0000, 0x00FF00, 0x0000FF}, 40, false},
+    {"32-bit masks B,G,R,X", 32, 3, {0xFF0000, 0x00FF00, 0x0000FF}, 40, false},
+    {"32-bit masks R,G,B,X in a V4 header", 32, 3, {0x0000FF, 0x00FF00, 0xFF0000}, 108, false},
+    {"32-bit masks X,B,G,R in a V5 header", 32, 3, {0xFF000000, 0xFF0000, 0xFF00}, 124, false},
+    {"8-bit palette", 8, 0, {}, 40, false},
+    {"16-bit 5-5-5", 16, 0, {0x7C00, 0x03E0, 0x001F}, 40, true},
+    {"16-bit masks 5-6-5", 16, 3, {0xF800, 0x07E0, 0x001F}, 40, true},
+};
+
+// Widths with every amount of row padding, and a single pixel.
+const int kSizes[][2] = {{1, 1}, {5, 3}, {6, 4}, {7, 5}, {64, 2}};
+
+class BmpLayouts : public testing::TestWithParam<BmpLayout> {};
+
+TEST_P(BmpLayouts, ReadBackPixelExact) {
+    const BmpLayout& layout = GetParam();
+    TempDir dir;
+    for (const bool topDown : {false, true}) {
+        for (const auto& size : kSizes) {
+            SCOPED_TRACE(testing::Message()
+                         << (topDown ? "top-down " : "bottom-up ") << size[0] << "x" << size[1]);
+            const TestImage image = layout.eightColoursOnly ? eightColours(size[0], size[1])
+                                                            : manyColours(size[0], size[1]);
+            writeBytes(dir.file("in.bmp"), encodeBmp(image, layout, topDown));
+            ASSERT_EQ(quorpix().anyToBmp(dir.file("in.bmp").c_str(), dir.file("out.bmp").c_str(),
+                                         nullptr, 0, 0) &
+                          0xFF,
+                      1);
+            TestImage written;
+            ASSERT_TRUE(readWrittenBmp(dir.file("out.bmp"), written));
+            EXPECT_EQ(written, image);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bmp, BmpLayouts, testing::ValuesIn(kLayouts),
+                         [](const testing::TestParamInfo<BmpLayout>& info) {
+                             return "layout" + std::to_string(info.index);
+                         });
+
+TEST(Bmp, PaletteIndicesPastTheTableReadAsBlack) {
+    TempDir dir;
+    const TestImage image = eightColours(8, 1);
+    Bytes file = encodeBmp(image, {"8-bit palette", 8, 0, {}, 40, false}, false);
+    // Cut the table to four entries, keeping the pixels where they are.
+    put32(file, bmpfield::kColoursUsed, 4);
+    writeBytes(dir.file("in.bmp"), file);
+    ASSERT_EQ(
+        quorpix().anyToBmp(dir.file("in.bmp").c_str(), dir.file("out.bmp").c_str(), nullptr, 0, 0) &
+            0xFF,
+        1);
+    TestImage written;
+    ASSERT_TRUE(readWrittenBmp(dir.file("out.bmp"), written));
+    for (int x = 0; x < 8; ++x) {
+        EXPECT_EQ(written.at(x, 0), x < 4 ? image.at(x, 0) : Rgb{}) << "pixel " << x;
+    }
+}
+
+// Grey output is a 24-bit BMP whose channels are equal.
+TestImage greyOf(const TestImage& image) {
+    TempDir dir;
+    writeBytes(dir.file("in.bmp"), encodeBmp(image, kBgr24, false));
+    TestImage written;
+    EXPECT_EQ(quorpix().anyToGrey(dir.file("in.bmp").c_str(), dir.file("grey.bmp").c_str(), nullptr,
+                                  0, 0) &
+                  0xFF,
+              1);
+    EXPECT_TRUE(readWrittenBmp(dir.file("grey.bmp"), written));
+    for (const Rgb& pixel : written.pixels) {
+        EXPECT_TRUE(pixel.r == pixel.g && pixel.g == pixel.b) << pixel;
+    }
+    return written;
+}
+
+TEST(Grey, KeepsGreyLevels) {
+    const TestImage image = greyLevels(9, 7);
+    EXPECT_EQ(greyOf(image), image);
+}
+
+TEST(Grey, WeighsGreenOverRedOverBlue) {
+    const TestImage image{
+        5, 1, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 0, 0}, {255, 255, 255}}};
+    const TestImage grey = greyOf(image);
+    ASSERT_EQ(grey.pixels.size(), 5u);
+    EXPECT_GT(grey.at(1, 0).g, grey.at(0, 0).g);
+    EXPECT_GT(grey.at(0, 0).g, grey.at(2, 0).g);
+    EXPECT_EQ(grey.at(3, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(grey.at(4, 0), (Rgb{255, 255, 255}));
+}
+
+} // namespace
