@@ -26,7 +26,8 @@
 #include <QTabWidget>
 
 namespace {
-template <typename Widget> Widget* placed(Widget* widget, int left, int top, int width, int height) {
+template <typename Widget>
+Widget* placed(Widget* widget, int left, int top, int width, int height) {
     widget->setGeometry(left, top, width, height);
     return widget;
 }
@@ -137,19 +138,20 @@ void TForm1::buildSetupPage() {
                    "Maximum Number of Clips to Store (grabbing will restart at grab_000 when "
                    "exceeded)",
                    88, 98);
-    CheckBox1 = placed(new QCheckBox(QStringLiteral("Offer to clear all grabs on program exit"),
-                                     TabSheet3),
-                       64, 128, 313, 17);
-    CheckBox2 = placed(new QCheckBox(QStringLiteral("Continue Grab count from previous Session"),
-                                     TabSheet3),
-                       64, 152, 313, 17);
-    CheckBox3 =
-        placed(new QCheckBox(QStringLiteral("Use Jpeg format for Grabs"), TabSheet3), 64, 176, 217, 25);
-    RadioGroup1 = placed(new TRadioGroup(QStringLiteral("Double Click"),
-                                         {QStringLiteral("View Image"), QStringLiteral("Edit Image"),
-                                          QStringLiteral("No Action")},
-                                         TabSheet3),
-                         336, 136, 137, 89);
+    CheckBox1 =
+        placed(new QCheckBox(QStringLiteral("Offer to clear all grabs on program exit"), TabSheet3),
+               64, 128, 313, 17);
+    CheckBox2 = placed(
+        new QCheckBox(QStringLiteral("Continue Grab count from previous Session"), TabSheet3), 64,
+        152, 313, 17);
+    CheckBox3 = placed(new QCheckBox(QStringLiteral("Use Jpeg format for Grabs"), TabSheet3), 64,
+                       176, 217, 25);
+    RadioGroup1 =
+        placed(new TRadioGroup(QStringLiteral("Double Click"),
+                               {QStringLiteral("View Image"), QStringLiteral("Edit Image"),
+                                QStringLiteral("No Action")},
+                               TabSheet3),
+               336, 136, 137, 89);
     RadioGroup1->setItemIndex(0);
     NumEdit3 = numEdit(TabSheet3, 208, 85, 10, 100);
     UpDown3 = upDown(TabSheet3, NumEdit3, 208, 10, 100, 1);

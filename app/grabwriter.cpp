@@ -5,8 +5,8 @@
 #include "directorylistbox.h"
 #include "filelistbox.h"
 #include "grabnames.h"
-#include "picturefile.h"
 #include "pictureclipboard.h"
+#include "picturefile.h"
 #include "quorpix.h"
 #include "timage.h"
 #include "ttimer.h"
@@ -50,14 +50,17 @@ void TForm1::Timer1Timer() {
     if (!m_clipboard->hasPicture())
         return;
     GrabCounter = wrapGrabCounter(GrabCounter, truncatedOption(NumEdit2->Number()));
-    const QString bmpName = composeGrabName(folder, Edit2->text(), GrabCounter, QStringLiteral(".bmp"));
-    const QString jpgName = composeGrabName(folder, Edit2->text(), GrabCounter, QStringLiteral(".jpg"));
+    const QString bmpName =
+        composeGrabName(folder, Edit2->text(), GrabCounter, QStringLiteral(".bmp"));
+    const QString jpgName =
+        composeGrabName(folder, Edit2->text(), GrabCounter, QStringLiteral(".jpg"));
     const QImage picture = m_clipboard->takePicture();
     if (picture.isNull())
         return; // the owner offered no readable picture: nothing to grab
     Image1->setPicture(picture);
+    const bool toJpeg = CheckBox3->isChecked();
     try {
-        savePictureAsBmp(picture, bmpName);
+        savePictureAsBmp(picture, bmpName, toJpeg ? BmpDepth::Bits32 : BmpDepth::Bits24);
     } catch (const AppError&) {
         // Pause first, so the error box is not shown again at every tick while it is open.
         stopClick();
@@ -65,12 +68,13 @@ void TForm1::Timer1Timer() {
     }
     m_clipboard->empty();
     ++GrabCounter;
-    if (CheckBox3->isChecked()) {
+    if (toJpeg) {
         const QByteArray bmp = QFile::encodeName(bmpName);
         const QByteArray jpg = QFile::encodeName(jpgName);
         const int quality = truncatedOption(NumEdit3->Number());
         // Keep the BMP unless the JPEG really exists: a grab is never lost.
-        if ((_bmptoanys(bmp.constData(), jpg.constData(), WorkBlock, kJpegFormat, quality) & 0xff) &&
+        if ((_bmptoanys(bmp.constData(), jpg.constData(), WorkBlock, kJpegFormat, quality) &
+             0xff) &&
             QFile::exists(jpgName))
             QFile::remove(bmpName);
     }

@@ -15,7 +15,11 @@ constexpr bool Count = true;
 constexpr bool Jpeg = true;
 constexpr int Double = 0;
 constexpr int LastCount = 0;
-inline QString Name() { return QStringLiteral("grab_"); }
+inline QString Name() {
+    return QStringLiteral("grab_");
+}
 // xdg-open hands the grab to the desktop's own picture program.
-inline QString Edit() { return QStringLiteral("xdg-open"); }
+inline QString Edit() {
+    return QStringLiteral("xdg-open");
+}
 } // namespace StartupDefaults

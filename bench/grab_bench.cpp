@@ -35,14 +35,15 @@ double oneGrab(const QImage& screen, const QString& folder, int quality) {
     const QString bmp = folder + "/grab_000.bmp";
     const QByteArray jpg = QFile::encodeName(folder + "/grab_000.jpg");
     const auto start = Clock::now();
-    savePictureAsBmp(screen, bmp);
+    savePictureAsBmp(screen, bmp, BmpDepth::Bits32);
     _bmptoanys(QFile::encodeName(bmp).constData(), jpg.constData(), block, 2, quality);
     QFile::remove(bmp);
     return secondsSince(start);
 }
 
 void BM_GrabToJpeg(benchmark::State& state) {
-    const QImage screen = screenPicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const QImage screen =
+        screenPicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const int quality = static_cast<int>(state.range(2));
     QTemporaryDir folder;
     tjhandle compressor = tjInitCompress();

@@ -1,4 +1,4 @@
-// A synthetic screen: flat panels, gradients and lines of text, like a real screen grab.
+// A synthetic screen: a gradient desktop, a dark and a light text window and a photo.
 #pragma once
 
 #include <QImage>

@@ -49,7 +49,8 @@ void TDirectoryListBox::fill() {
     }
     setCurrentRow(count() - 1);
     const QStringList subFolders =
-        QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(m_directory)
+            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subFolders)
         addFolderItem(joinFolderAndName(m_directory, name), name, chain.size(), false);
 }

@@ -8,10 +8,10 @@
 
 bool isPseudoFileSystem(const QByteArray& type) {
     static const QSet<QByteArray> pseudo{
-        "proc",     "sysfs",      "devtmpfs", "devpts",  "cgroup",    "cgroup2",
-        "securityfs", "pstore",   "debugfs",  "tracefs", "configfs",  "fusectl",
-        "mqueue",   "hugetlbfs",  "bpf",      "autofs",  "binfmt_misc", "efivarfs",
-        "nsfs",     "rpc_pipefs", "selinuxfs", "ramfs",  "squashfs"};
+        "proc",       "sysfs",      "devtmpfs",  "devpts",  "cgroup",      "cgroup2",
+        "securityfs", "pstore",     "debugfs",   "tracefs", "configfs",    "fusectl",
+        "mqueue",     "hugetlbfs",  "bpf",       "autofs",  "binfmt_misc", "efivarfs",
+        "nsfs",       "rpc_pipefs", "selinuxfs", "ramfs",   "squashfs"};
     return pseudo.contains(type);
 }
 
@@ -19,8 +19,8 @@ int volumeIndexFor(const QStringList& roots, const QString& folder) {
     int best = -1;
     for (int i = 0; i < roots.size(); ++i) {
         const QString& root = roots[i];
-        const bool holds = root == QLatin1String("/") || folder == root ||
-                           folder.startsWith(root + u'/');
+        const bool holds =
+            root == QLatin1String("/") || folder == root || folder.startsWith(root + u'/');
         if (holds && (best < 0 || root.size() > roots[best].size()))
             best = i;
     }

@@ -62,7 +62,8 @@ void X11PictureClipboard::setUp() {
     m_clipboard = intern("CLIPBOARD");
     m_targets = intern("TARGETS");
     for (int i = 0; i < kAnswerPropertyCount; ++i)
-        m_answerProperties.push_back(intern(qPrintable(QStringLiteral("CLIPSTASH_TARGETS_%1").arg(i))));
+        m_answerProperties.push_back(
+            intern(qPrintable(QStringLiteral("CLIPSTASH_TARGETS_%1").arg(i))));
     // Exactly the picture types Qt can turn into an image, so "present" means "readable".
     for (const QByteArray& type : QImageReader::supportedMimeTypes())
         m_pictureTargets.insert(intern(type.constData()));
@@ -143,8 +144,8 @@ void X11PictureClipboard::targetsAnswered(const xcb_selection_notify_event_t* an
     if (answer->property == XCB_NONE)
         return;
     auto reply = own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 1, m_window, property, XCB_ATOM_ATOM, 0, 4096), nullptr));
+        m_connection, xcb_get_property(m_connection, 1, m_window, property, XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
     if (reply && reply->format == 32)
         m_offersPicture =
             offersPicture(static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get())),

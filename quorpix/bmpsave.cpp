@@ -13,7 +13,7 @@ bool saveBmp(Picture& picture, const std::string& path, int /*quality*/) {
     const BgrImageView view{picture.width, picture.height,
                             picture.bottomUp ? -picture.pitch : picture.pitch,
                             picture.bottomUp ? picture.firstRow + lastRow : picture.firstRow};
-    return writeBmp24(path, view, nullptr);
+    return writeBmp(path, view, nullptr);
 }
 
 } // namespace quorpix

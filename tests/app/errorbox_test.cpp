@@ -21,7 +21,8 @@ TEST(ErrorBox, HandlerErrorIsShownAndTheLoopGoesOn) {
     QString shownReason;
     bool loopWentOn = false;
     QEventLoop loop;
-    QTimer::singleShot(0, [] { throw AppError("Cannot create file /x/grab_000.bmp", "Disk full"); });
+    QTimer::singleShot(0,
+                       [] { throw AppError("Cannot create file /x/grab_000.bmp", "Disk full"); });
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (QMessageBox* box = openMessageBox()) {

@@ -8,8 +8,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMimeData>

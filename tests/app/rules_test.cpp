@@ -19,17 +19,17 @@ TEST(GrabNames, ComposedFromFolderPrefixAndCounter) {
     const Case cases[] = {
         {"/home/ann/Shots", "grab_", 7, ".bmp", "/home/ann/Shots/grab_007.bmp"},
         {"/home/ann/Shots", "grab_", 7, ".jpg", "/home/ann/Shots/grab_007.jpg"},
-        {"/", "grab_", 12, ".bmp", "/grab_012.bmp"},       // the root adds no second '/'
-        {"/ab", "grab_", 0, ".bmp", "/ab/grab_000.bmp"},   // a short folder is never cut
-        {"/tmp/g", "", 0, ".bmp", "/tmp/g/000.bmp"},       // empty prefix
+        {"/", "grab_", 12, ".bmp", "/grab_012.bmp"},     // the root adds no second '/'
+        {"/ab", "grab_", 0, ".bmp", "/ab/grab_000.bmp"}, // a short folder is never cut
+        {"/tmp/g", "", 0, ".bmp", "/tmp/g/000.bmp"},     // empty prefix
         {"/tmp/g", "shot", 5, ".bmp", "/tmp/g/shot005.bmp"},
         {"/tmp/g", "%1x", 998, ".jpg", "/tmp/g/%1x998.jpg"}, // placeholders are plain text
         {"/tmp/g", "grab_", 1234, ".bmp", "/tmp/g/grab_1234.bmp"},
     };
     for (const Case& c : cases) {
-        const QString name = composeGrabName(grabFolderText(QString::fromUtf8(c.storage)),
-                                             QString::fromUtf8(c.prefix), c.counter,
-                                             QString::fromUtf8(c.extension));
+        const QString name =
+            composeGrabName(grabFolderText(QString::fromUtf8(c.storage)),
+                            QString::fromUtf8(c.prefix), c.counter, QString::fromUtf8(c.extension));
         EXPECT_EQ(name.toStdString(), c.expected) << c.storage << " " << c.prefix;
     }
 }
@@ -45,7 +45,8 @@ TEST(GrabNames, CounterWrapsOnlyAtOrAboveTheMaximum) {
         {17, 50, 17},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(wrapGrabCounter(c.counter, c.maximum), c.expected) << c.counter << "/" << c.maximum;
+        EXPECT_EQ(wrapGrabCounter(c.counter, c.maximum), c.expected)
+            << c.counter << "/" << c.maximum;
 }
 
 TEST(GrabNames, OptionsTruncateTowardZero) {

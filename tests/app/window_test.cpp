@@ -62,8 +62,8 @@ TEST_F(WindowTest, ControlsAtTheirPositionsWithTheirCaptions) {
         EXPECT_EQ(c.widget->geometry(), c.geometry) << c.widget->metaObject()->className();
         if (c.caption == nullptr)
             continue;
-        const QVariant text = c.widget->property(
-            qobject_cast<QGroupBox*>(c.widget) != nullptr ? "title" : "text");
+        const QVariant text =
+            c.widget->property(qobject_cast<QGroupBox*>(c.widget) != nullptr ? "title" : "text");
         EXPECT_EQ(text.toString().toStdString(), c.caption);
     }
 }
@@ -78,7 +78,8 @@ TEST_F(WindowTest, LabelsSitAtTheirPlacesSizedToTheirCaptions) {
         {form->Label2, {88, 32}, "Select Editing Program - Currently xdg-open"},
         {form->Label5, {392, 52}, "Grab File Prefix"},
         {form->Label3, {88, 66}, "Delay between Clipboard checks (1000=1 second)"},
-        {form->Label4, {88, 98},
+        {form->Label4,
+         {88, 98},
          "Maximum Number of Clips to Store (grabbing will restart at grab_000 when exceeded)"},
         {form->Label1, {88, 212}, "Jpeg Quality setting (%)"},
     };
@@ -122,8 +123,14 @@ QStringList enabledItems(const QMenu* menu) {
 } // namespace
 
 TEST_F(WindowTest, StartAndStopSwitchButtonsMenuAndTimer) {
-    const QStringList idle{"+Start Monitoring", "-Stop Monitoring", "+Clear Grabs", "+Edit",
-                           "+View", "+Delete", "+Save", "+Restore Window Size"};
+    const QStringList idle{"+Start Monitoring",
+                           "-Stop Monitoring",
+                           "+Clear Grabs",
+                           "+Edit",
+                           "+View",
+                           "+Delete",
+                           "+Save",
+                           "+Restore Window Size"};
     EXPECT_EQ(enabledItems(form->PopupMenu1), idle);
     EXPECT_FALSE(form->Timer1->Enabled());
     EXPECT_FALSE(form->stop->isEnabled());
@@ -147,7 +154,8 @@ TEST_F(WindowTest, RightClickOnAPageOpensTheMenu) {
     form->show();
     QWidget* target = form->Label5;
     form->PageControl1->setCurrentIndex(1);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            target->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(target, &click);
     EXPECT_TRUE(form->PopupMenu1->isVisible());
     form->PopupMenu1->hide();

@@ -48,6 +48,20 @@ INSTANTIATE_TEST_SUITE_P(Bmp, BmpLayouts, testing::ValuesIn(kLayouts),
                              return "layout" + std::to_string(info.index);
                          });
 
+TEST(Bmp, LargeFileIsReadWhole) {
+    // Past the size where the file is read in two halves at once: both halves must land.
+    TempDir dir;
+    const TestImage image = manyColours(1800, 1700);
+    writeBytes(dir.file("in.bmp"), encodeBmp(image, kBgr24, false));
+    ASSERT_EQ(
+        quorpix().anyToBmp(dir.file("in.bmp").c_str(), dir.file("out.bmp").c_str(), nullptr, 0, 0) &
+            0xFF,
+        1);
+    TestImage written;
+    ASSERT_TRUE(readWrittenBmp(dir.file("out.bmp"), written));
+    EXPECT_EQ(written, image);
+}
+
 TEST(Bmp, PaletteIndicesPastTheTableReadAsBlack) {
     TempDir dir;
     const TestImage image = eightColours(8, 1);

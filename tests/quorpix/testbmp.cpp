@@ -118,18 +118,18 @@ testing::AssertionResult readWrittenBmp(const Bytes& file, TestImage& image) {
     }
     const auto width = static_cast<int>(get32(file, bmpfield::kWidth));
     const auto height = static_cast<int>(get32(file, bmpfield::kHeight));
-    const std::size_t pitch = rowPitch(width, 24);
+    const int bits = static_cast<int>(get32(file, bmpfield::kBitsPerPixel) & 0xFFFF);
+    const std::size_t pitch = rowPitch(width, bits);
     if (get32(file, bmpfield::kInfoSize) != 40 || get32(file, bmpfield::kPixelOffset) != 54 ||
-        (get32(file, bmpfield::kBitsPerPixel) & 0xFFFF) != 24 ||
-        get32(file, bmpfield::kCompression) != 0 || width <= 0 || height <= 0 ||
-        file.size() != 54 + pitch * height || get32(file, 2) != file.size() ||
+        (bits != 24 && bits != 32) || get32(file, bmpfield::kCompression) != 0 || width <= 0 ||
+        height <= 0 || file.size() != 54 + pitch * height || get32(file, 2) != file.size() ||
         get32(file, 34) != pitch * height) {
-        return testing::AssertionFailure() << "headers are not those of a bottom-up 24-bit BMP";
+        return testing::AssertionFailure() << "headers are not those of a bottom-up BMP";
     }
     image = TestImage{width, height, std::vector<Rgb>(static_cast<std::size_t>(width) * height)};
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* in = file.data() + 54 + pitch * row;
-        for (int x = 0; x < width; ++x, in += 3) {
+        for (int x = 0; x < width; ++x, in += bits / 8) {
             image.pixels[static_cast<std::size_t>(height - 1 - row) * width + x] = {in[2], in[1],
                                                                                     in[0]};
         }

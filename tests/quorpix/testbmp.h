@@ -28,7 +28,7 @@ inline constexpr BmpLayout kBgr24{"24-bit", 24, 0, {}, 40, false};
 // must ignore.
 Bytes encodeBmp(const TestImage& image, const BmpLayout& layout, bool topDown);
 
-// Reads a BMP as the module must write it: 24-bit BI_RGB, bottom-up, 54-byte headers,
+// Reads a BMP as the module must write it: 24- or 32-bit BI_RGB, bottom-up, 54-byte headers,
 // zero padding and exact sizes.
 testing::AssertionResult readWrittenBmp(const Bytes& file, TestImage& image);
 testing::AssertionResult readWrittenBmp(const std::string& path, TestImage& image);

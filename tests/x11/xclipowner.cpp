@@ -28,9 +28,10 @@ unsigned clipboardOwnerWindow() {
 
 XclipOwner::XclipOwner(const QString& file, const QString& type) {
     // Without -quiet xclip forks into the background and cannot be watched.
-    m_process.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                              QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                              type, QStringLiteral("-i"), file});
+    m_process.start(QStringLiteral("xclip"),
+                    {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                     QStringLiteral("clipboard"), QStringLiteral("-t"), type, QStringLiteral("-i"),
+                     file});
     m_process.waitForStarted();
 }
 
