@@ -1,28 +1,15 @@
 #include "Unit1.h"
-#include "ExeButtn.h"
 #include "NumEdit.h"
 #include "aboutbox.h"
 #include "apperror.h"
-#include "directorylistbox.h"
-#include "filelistbox.h"
-#include "fitlabel.h"
-#include "gfxdlg.h"
-#include "pathparts.h"
 #include "pictureclipboard.h"
-#include "startupdefaults.h"
-#include "storagefolder.h"
-#include "tfiledialog.h"
-#include "tradiogroup.h"
+#include "tregini.h"
 #include "ttimer.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
+#include <QCloseEvent>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <cstdio>
 
 TForm1* Form1 = nullptr;
 TAboutForm* AboutForm = nullptr;
@@ -31,10 +18,33 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildForm();
     bindEvents();
     m_clipboard = PictureClipboard::forThisPlatform();
-    applyStartupSettings();
+    loadSettings();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Stay open unless the close handler finishes: a settings file that cannot be written is
+    // reported and the window waits for another close.
+    event->ignore();
+    if (m_closeKind == CloseKind::Unattended) {
+        try {
+            FormClose(m_closeKind);
+        } catch (const AppError& error) {
+            // Nobody is there to read a box; the process ends regardless.
+            std::fprintf(stderr, "%s: %s\n", qPrintable(error.message()),
+                         qPrintable(error.reason()));
+        }
+    } else {
+        FormClose(m_closeKind);
+    }
+    event->accept();
+}
+
+void TForm1::closeUnattended() {
+    m_closeKind = CloseKind::Unattended;
+    close();
+}
 
 void TForm1::bindEvents() {
     connect(Timer1, &TTimer::OnTimer, this, &TForm1::Timer1Timer);
@@ -43,38 +53,10 @@ void TForm1::bindEvents() {
     connect(stop, &QPushButton::clicked, this, &TForm1::stopClick);
     connect(StopMonitoring1, &QAction::triggered, this, &TForm1::stopClick);
     connect(NumEdit1, &TNumEdit::changed, this, &TForm1::NumEdit1Change);
+    connect(clear, &QPushButton::clicked, this, &TForm1::clearClick);
+    connect(ClearGrabs1, &QAction::triggered, this, &TForm1::clearClick);
     connect(RestoreWindowSize1, &QAction::triggered, this, &TForm1::RestoreWindowSize1Click);
     connect(about, &QPushButton::clicked, this, &TForm1::aboutClick);
-}
-
-void TForm1::applyStartupSettings() {
-    move(StartupDefaults::Left, StartupDefaults::Top);
-    GfxDialog1->setSaveDirectory(QDir::homePath());
-    GfxDialog1->setSaveFilterIndex(StartupDefaults::SaveType);
-    editor->FileName = StartupDefaults::Edit();
-    NumEdit1->setNumber(StartupDefaults::Delay);
-    NumEdit2->setNumber(StartupDefaults::Max);
-    NumEdit3->setNumber(StartupDefaults::Qual);
-    Edit2->setText(StartupDefaults::Name());
-    CheckBox1->setChecked(StartupDefaults::Clear);
-    CheckBox2->setChecked(StartupDefaults::Count);
-    CheckBox3->setChecked(StartupDefaults::Jpeg);
-    RadioGroup1->setItemIndex(StartupDefaults::Double);
-    GrabCounter = CheckBox2->isChecked() ? StartupDefaults::LastCount : 0;
-
-    const QString storage =
-        defaultStorageFolder(QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QDir().mkpath(storage); // usually there already; a failure shows when entering it
-    try {
-        DirBox->setDirectory(storage);
-    } catch (const AppError&) {
-        // The folder browser stays where it was; the user can pick another folder.
-    }
-    ExeButton1->setFileName(editor->FileName);
-    Label2->setText(QStringLiteral("Select Editing Program - Currently ") +
-                    fileNamePart(editor->FileName));
-    fitLabel(Label2);
 }
 
 void TForm1::RestoreWindowSize1Click() {

@@ -24,6 +24,7 @@ class TImage;
 class TNumEdit;
 class TOpenDialog;
 class TRadioGroup;
+class TRegIniFile;
 class TSaveDialog;
 class TThumbnail;
 class TTimer;
@@ -96,12 +97,24 @@ public:
     // The number the next grab file will carry.
     int GrabCounter = 0;
 
+    // Who closes the window: a person, who can answer the clearing question, or a signal or
+    // the session ending, when nobody is there to answer it.
+    enum class CloseKind { ByUser, Unattended };
+
     void startClick();
     void stopClick();
     void NumEdit1Change();
     void Timer1Timer();
+    void clearClick();
     void RestoreWindowSize1Click();
     void aboutClick();
+    // The exit-time clearing offer (people only), then every setting is written.
+    void FormClose(CloseKind kind);
+    // Closes the window as its close box does, without asking anything.
+    void closeUnattended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildForm();
@@ -110,9 +123,14 @@ private:
     void buildInfoPage();
     void buildPopupMenu();
     void bindEvents();
-    void applyStartupSettings();
+    void loadSettings();
+    void enterStorageFolder();
+    void showEditor();
+    void saveGrabCounter();
 
+    std::unique_ptr<TRegIniFile> m_settings;
     std::unique_ptr<PictureClipboard> m_clipboard;
+    CloseKind m_closeKind = CloseKind::ByUser;
 };
 
 // The two windows of the process, set by the process entry.

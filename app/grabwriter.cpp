@@ -80,4 +80,6 @@ void TForm1::Timer1Timer() {
     }
     FileBox->Update();
     QApplication::beep();
+    // Stored at once, so a run that ends abruptly never makes the next one reuse this number.
+    saveGrabCounter();
 }

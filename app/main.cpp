@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "displaycheck.h"
 #include "tapplication.h"
+#include "terminationsignals.h"
 
 #include <cstdio>
 
@@ -13,11 +14,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     TApplication application(argc, argv);
+    // Installed first, so a signal during start-up waits for the window instead of killing it.
+    TerminationSignals termination;
     try {
         TForm1 mainWindow;
         Form1 = &mainWindow;
         TAboutForm aboutWindow(&mainWindow);
         AboutForm = &aboutWindow;
+        // A signal or the session ending closes the window as its close box does, so the
+        // settings are saved; nobody is there to answer the clearing question then.
+        QObject::connect(&termination, &TerminationSignals::requested, &mainWindow,
+                         &TForm1::closeUnattended);
+        QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainWindow,
+                         &TForm1::closeUnattended);
         mainWindow.show();
         application.exec();
     } catch (const std::exception& error) {

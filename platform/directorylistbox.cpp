@@ -17,6 +17,9 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { setDirectory(item->data(kPathRole).toString()); });
+    // Like any folder browser it opens where the process is.
+    m_directory = QDir::currentPath();
+    fill();
 }
 
 void TDirectoryListBox::setDirectory(const QString& folder) {

@@ -3,6 +3,7 @@
 
 #include "Unit1.h"
 #include "directorylistbox.h"
+#include "settingsfile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ class FormFixture : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(storage.isValid());
+        removeSettingsFile(); // each test starts as a first run
         form = std::make_unique<TForm1>();
         form->DirBox->setDirectory(storage.path());
     }

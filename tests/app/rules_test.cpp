@@ -4,6 +4,7 @@
 #include "pathparts.h"
 #include "storagefolder.h"
 #include "tradiogroup.h"
+#include "tregini.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -96,4 +97,18 @@ TEST(BrowsingRules, RadioGroupIndexStaysWithinItsItems) {
     EXPECT_EQ(clampItemIndex(1, 3), 1);
     EXPECT_EQ(clampItemIndex(-1, 3), -1);
     EXPECT_EQ(clampItemIndex(-5, 3), -1);
+}
+
+TEST(StoredValues, IntegersAreDecimalOrHexadecimalElseTheDefault) {
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    const Case cases[] = {
+        {"17", 17},         {"-3", -3},  {"+4", 4},      {"0x3E8", 1000},      {"0X1f", 31},
+        {"0xFFFFFFFF", -1}, {"010", 10}, {"0x", -99},    {"0x1FFFFFFFF", -99}, {"0x-5", -99},
+        {"abc", -99},       {"", -99},   {"12abc", -99}, {"99999999999", -99}, {"1.5", -99},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(storedInteger(QString::fromLatin1(c.text), -99), c.expected) << c.text;
 }
