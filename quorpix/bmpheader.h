@@ -9,7 +9,11 @@ namespace quorpix {
 
 // How the stored pixels are laid out; one reader per layout.
 enum class BmpLayout {
-    Palette8, // one byte per pixel indexing the colour table
+    Palette1, // bits indexing the colour table, leftmost pixel in the top bit
+    Palette4,
+    Palette8,
+    Rle4,     // run-length coded 4-bit indices
+    Rle8,     // run-length coded 8-bit indices
     Bgr24,    // B,G,R bytes
     Bgrx32,   // B,G,R,X bytes
     Rgbx32,   // R,G,B,X bytes
@@ -20,11 +24,13 @@ enum class BmpLayout {
 struct BmpInfo {
     int width = 0;
     int height = 0;
+    int bitsPerPixel = 0;
     bool topDown = false;
     BmpLayout layout = BmpLayout::Bgr24;
     std::array<std::uint32_t, 3> masks{}; // blue, green, red for the masked layouts
     std::uint64_t paletteOffset = 0;
-    int paletteSize = 0; // colour table entries of 4 bytes
+    int paletteSize = 0;       // colour table entries
+    int paletteEntryBytes = 4; // 3 in the old OS/2 format
     std::uint64_t pixelOffset = 0;
     std::uint64_t rowPitch = 0; // stored row bytes, padded to 4
 };

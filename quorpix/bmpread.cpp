@@ -1,8 +1,9 @@
 #include "bmpread.h"
 
 #include "bmpheader.h"
+#include "bmppalette.h"
+#include "bmprle.h"
 #include "bytes.h"
-#include "caps.h"
 
 #include <bit>
 
@@ -12,21 +13,27 @@ namespace {
 
 // What a row decoder needs besides the row.
 struct RowContext {
-    std::array<std::uint8_t, 256 * 3> palette{}; // B,G,R; entries past the table stay black
+    BmpPalette palette;
     std::array<std::uint32_t, 3> masks{};
 };
 
-using RowDecoder = void (*)(const std::uint8_t* in, std::uint8_t* out, int width,
+// Decodes one stored row into B,G,R; false when the row is damaged.
+using RowDecoder = bool (*)(const std::uint8_t* in, std::uint8_t* out, int width,
                             const RowContext& context);
 
-void decodePalette8(const std::uint8_t* in, std::uint8_t* out, int width,
-                    const RowContext& context) {
+// Indices of Bits bits each, the leftmost pixel in the byte's top bits.
+template <int Bits>
+bool decodePalette(const std::uint8_t* in, std::uint8_t* out, int width,
+                   const RowContext& context) {
+    constexpr int kPerByte = 8 / Bits;
+    constexpr int kMask = (1 << Bits) - 1;
     for (int x = 0; x < width; ++x, out += 3) {
-        const std::uint8_t* colour = &context.palette[3 * in[x]];
-        out[0] = colour[0];
-        out[1] = colour[1];
-        out[2] = colour[2];
+        const int shift = 8 - Bits * (x % kPerByte + 1);
+        if (!context.palette.put((in[x / kPerByte] >> shift) & kMask, out)) {
+            return false;
+        }
     }
+    return true;
 }
 
 // Scales a masked channel to 8 bits, rounding.
@@ -37,47 +44,43 @@ std::uint8_t channel(std::uint32_t word, std::uint32_t mask) {
 }
 
 template <int Bytes>
-void decodeMasked(const std::uint8_t* in, std::uint8_t* out, int width, const RowContext& context) {
+bool decodeMasked(const std::uint8_t* in, std::uint8_t* out, int width, const RowContext& context) {
     for (int x = 0; x < width; ++x, in += Bytes, out += 3) {
         const std::uint32_t word = Bytes == 2 ? readLe16(in) : readLe32(in);
         for (int c = 0; c < 3; ++c) {
             out[c] = channel(word, context.masks[c]);
         }
     }
-}
-
-RowContext makeContext(const BmpInfo& info, const std::uint8_t* file) {
-    RowContext context;
-    context.masks = info.masks;
-    const std::uint8_t* entry = file + info.paletteOffset;
-    for (int i = 0; i < info.paletteSize; ++i, entry += 4) {
-        for (int c = 0; c < 3; ++c) {
-            context.palette[3 * i + c] = entry[c];
-        }
-    }
-    return context;
+    return true;
 }
 
 RowDecoder rowDecoder(BmpLayout layout) {
     switch (layout) {
+    case BmpLayout::Palette1:
+        return decodePalette<1>;
+    case BmpLayout::Palette4:
+        return decodePalette<4>;
     case BmpLayout::Palette8:
-        return decodePalette8;
+        return decodePalette<8>;
     case BmpLayout::Masked16:
         return decodeMasked<2>;
-    default: // Masked32; the other layouts go to the encoders as they are
+    default: // Masked32; the other layouts have readers of their own
         return decodeMasked<4>;
     }
 }
 
 // Decodes rows one by one into B,G,R rows, keeping the file's row order.
-void decodeRows(const BmpInfo& info, const Buffer& file, Picture& picture) {
-    const RowContext context = makeContext(info, file.data());
+bool decodeRows(const BmpInfo& info, const Buffer& file, Picture& picture) {
+    const RowContext context{readBmpPalette(info, file.data()), info.masks};
     const RowDecoder decode = rowDecoder(info.layout);
     picture.allocateBgr();
     const std::uint8_t* in = file.data() + info.pixelOffset;
     for (int y = 0; y < info.height; ++y, in += info.rowPitch) {
-        decode(in, picture.row(y), info.width, context);
+        if (!decode(in, picture.row(y), info.width, context)) {
+            return false;
+        }
     }
+    return true;
 }
 
 // Points the picture at the rows inside the file.
@@ -110,12 +113,14 @@ bool loadBmp(Buffer file, const LoadOptions&, Picture& picture) {
     case BmpLayout::Bgrx32:
     case BmpLayout::Rgbx32:
         keepRows(info, std::move(file), picture);
-        break;
+        return true;
+    case BmpLayout::Rle4:
+    case BmpLayout::Rle8:
+        return decodeBmpRle(file.bytes().subspan(info.pixelOffset), info.layout == BmpLayout::Rle4,
+                            readBmpPalette(info, file.data()), picture);
     default:
-        decodeRows(info, file, picture);
-        break;
+        return decodeRows(info, file, picture);
     }
-    return true;
 }
 
 } // namespace quorpix

@@ -5,6 +5,6 @@
 
 namespace quorpix {
 
-bool saveBmp(Picture& picture, const std::string& path, int quality);
+bool saveBmp(Picture& picture, const std::string& path, int quality, std::string* error);
 
 } // namespace quorpix

@@ -1,4 +1,4 @@
-// Little-endian field access for the headers of the formats we read and write.
+// Field access for the headers of the formats we read and write.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,14 @@ inline std::uint16_t readLe16(const std::uint8_t* p) {
 inline std::uint32_t readLe32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+inline std::uint16_t readBe16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+}
+
+inline std::uint32_t readBe32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(readBe16(p)) << 16 | readBe16(p + 2);
 }
 
 inline void writeLe16(std::uint8_t* p, std::uint16_t value) {

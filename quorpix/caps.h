@@ -20,4 +20,12 @@ inline constexpr std::uint64_t bgrRowPitch(std::int64_t width) {
     return (static_cast<std::uint64_t>(width) * 3 + 3) & ~std::uint64_t{3};
 }
 
+// Whether a decoder may allocate a picture of this size with this many bytes a pixel; every
+// decoder asks before it allocates.
+inline constexpr bool withinCaps(std::int64_t width, std::int64_t height, int bytesPerPixel = 3) {
+    return width > 0 && width <= kMaxDimension && height > 0 && height <= kMaxDimension &&
+           static_cast<std::uint64_t>(width * height) * bytesPerPixel <= kMaxPixelBytes &&
+           bgrRowPitch(width) * static_cast<std::uint64_t>(height) <= kMaxPixelBytes;
+}
+
 } // namespace quorpix

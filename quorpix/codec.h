@@ -20,7 +20,8 @@ using ProbeFn = bool (*)(std::span<const std::uint8_t> head, std::uint64_t fileS
 // Decodes a whole file; the picture may keep the file's buffer and point into it.
 using LoadFn = bool (*)(Buffer file, const LoadOptions& options, Picture& picture);
 
-// Writes a picture atomically; quality is 1..100 for formats that use it.
-using SaveFn = bool (*)(Picture& picture, const std::string& path, int quality);
+// Writes a picture atomically; quality is 1..100 for formats that use it. error (if given)
+// receives the reason a write failed.
+using SaveFn = bool (*)(Picture& picture, const std::string& path, int quality, std::string* error);
 
 } // namespace quorpix

@@ -11,19 +11,24 @@ namespace {
 // Enough for any BMP header and the JPEG headers of photos with large metadata.
 constexpr std::uint64_t kProbeBytes = std::uint64_t{1} << 20;
 
-bool validArguments(const Conversion& conversion) {
-    return formatByCode(conversion.format) && conversion.quality >= 1 &&
-           conversion.quality <= 100 && conversion.jpegScale >= 0 && conversion.jpegScale <= 3;
+bool fail(std::string* error, const std::string& reason) {
+    if (error) {
+        *error = reason;
+    }
+    return false;
 }
 
-bool load(const std::string& path, const Conversion& conversion, Picture& picture) {
-    Buffer file;
-    if (!readWholeFile(path, file)) {
-        return false;
+bool validArguments(const Conversion& conversion, std::string* error) {
+    if (!writableFormat(conversion.format)) {
+        return fail(error, "no format to write has code " + std::to_string(conversion.format));
     }
-    const Format* format =
-        conversion.bmpSourceOnly ? formatByCode(kBmpFormat) : formatOf(file.bytes(), file.size());
-    return format && format->load(std::move(file), LoadOptions{conversion.jpegScale}, picture);
+    if (conversion.quality < 1 || conversion.quality > 100) {
+        return fail(error, "quality must be 1 to 100");
+    }
+    if (conversion.jpegScale < 0 || conversion.jpegScale > 3) {
+        return fail(error, "scale must be 0 to 3");
+    }
+    return true;
 }
 
 } // namespace
@@ -34,17 +39,40 @@ bool isValidPicture(const std::string& path) {
     return readFileHead(path, kProbeBytes, head, fileSize) && formatOf(head.bytes(), fileSize);
 }
 
+bool loadPicture(const std::string& path, int jpegScale, bool bmpOnly, Picture& picture,
+                 std::string* error) {
+    Buffer file;
+    std::string reason;
+    if (!readWholeFile(path, file, &reason)) {
+        return fail(error, path + ": " + reason);
+    }
+    const Format* format = bmpOnly ? formatByCode(kBmpFormat) : formatOf(file.bytes(), file.size());
+    if (!format) {
+        return fail(error, path + ": not a picture we read");
+    }
+    if (!format->load(std::move(file), LoadOptions{jpegScale}, picture)) {
+        return fail(error, path + ": damaged or unsupported " + format->description + " picture");
+    }
+    return true;
+}
+
 bool convertPicture(const std::string& source, const std::string& destination,
-                    const Conversion& conversion) {
+                    const Conversion& conversion, std::string* error) {
     Picture picture;
-    if (!validArguments(conversion) || !load(source, conversion, picture)) {
+    if (!validArguments(conversion, error) ||
+        !loadPicture(source, conversion.jpegScale, conversion.bmpSourceOnly, picture, error)) {
         return false;
     }
     if (conversion.colour == Colour::Grey) {
         makeBgr(picture);
         makeGrey(picture);
     }
-    return formatByCode(conversion.format)->save(picture, destination, conversion.quality);
+    std::string reason;
+    if (!writableFormat(conversion.format)
+             ->save(picture, destination, conversion.quality, &reason)) {
+        return fail(error, reason.empty() ? "cannot write " + destination : reason);
+    }
+    return true;
 }
 
 } // namespace quorpix

@@ -4,6 +4,7 @@
 
 #include "convert.h"
 #include "formats.h"
+#include "viewerlink.h"
 
 #include <string>
 
@@ -76,9 +77,9 @@ int _Pic_Convert(const char* source, const char* destination, void*, int, int jp
     return run(source, destination, {.jpegScale = jpegScale, .format = format, .quality = quality});
 }
 
-// The full-screen viewer is not in the module yet.
-int _WinImageShow(const char*, int) {
-    return 0;
+// The flags are part of the calling convention only: there is one way to show a picture.
+int _WinImageShow(const char* file, int) {
+    return result([file] { return quorpix::showFullScreen(name(file)); });
 }
 
 } // extern "C"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -70,24 +71,34 @@ std::int64_t readFully(int fd, std::uint8_t* buffer, std::size_t size) {
     return static_cast<std::size_t>(firstHalf) < half ? firstHalf : firstHalf + secondHalf;
 }
 
+bool fail(std::string* error, const std::string& reason) {
+    if (error) {
+        *error = reason;
+    }
+    return false;
+}
+
 // Reads the first maxBytes of a regular file, or with wholeOnly refuses files longer than that.
 bool readStart(const std::string& path, std::uint64_t maxBytes, bool wholeOnly, Buffer& out,
-               std::uint64_t& fileSize) {
+               std::uint64_t& fileSize, std::string* error) {
     // O_NONBLOCK keeps open() from waiting for a writer when the name is a FIFO.
     const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return false;
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+        return fail(error, std::strerror(errno));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return fail(error, "not a regular file");
     }
     fileSize = static_cast<std::uint64_t>(info.st_size);
     if (wholeOnly && fileSize > maxBytes) {
-        return false;
+        return fail(error, "too large to read");
     }
     const auto wanted = static_cast<std::size_t>(std::min(fileSize, maxBytes));
     out = Buffer(wanted);
     const std::int64_t got = readFully(fd.get(), out.data(), wanted);
     if (got < 0) {
-        return false;
+        return fail(error, std::strerror(errno));
     }
     if (static_cast<std::size_t>(got) < wanted) {
         out.shrink(static_cast<std::size_t>(got));
@@ -100,12 +111,12 @@ bool readStart(const std::string& path, std::uint64_t maxBytes, bool wholeOnly, 
 
 bool readFileHead(const std::string& path, std::uint64_t maxBytes, Buffer& out,
                   std::uint64_t& fileSize) {
-    return readStart(path, maxBytes, false, out, fileSize);
+    return readStart(path, maxBytes, false, out, fileSize, nullptr);
 }
 
-bool readWholeFile(const std::string& path, Buffer& out) {
+bool readWholeFile(const std::string& path, Buffer& out, std::string* error) {
     std::uint64_t fileSize = 0;
-    return readStart(path, kMaxFileBytes, true, out, fileSize);
+    return readStart(path, kMaxFileBytes, true, out, fileSize, error);
 }
 
 } // namespace quorpix

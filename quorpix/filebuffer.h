@@ -13,7 +13,8 @@ namespace quorpix {
 bool readFileHead(const std::string& path, std::uint64_t maxBytes, Buffer& out,
                   std::uint64_t& fileSize);
 
-// Reads a whole regular file; files longer than kMaxFileBytes are refused unread.
-bool readWholeFile(const std::string& path, Buffer& out);
+// Reads a whole regular file; files longer than kMaxFileBytes are refused unread. error (if
+// given) receives the reason a read failed.
+bool readWholeFile(const std::string& path, Buffer& out, std::string* error);
 
 } // namespace quorpix

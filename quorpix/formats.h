@@ -1,10 +1,12 @@
 // The formats we read and write, in one table: a format's code is its 1-based position, so
-// new formats are appended and existing codes never change.
+// new formats are appended and existing codes never change. The formats we can write come
+// first, so that the save filter's positions are their codes; read-only ones follow.
 #pragma once
 
 #include "codec.h"
 
 #include <span>
+#include <string>
 
 namespace quorpix {
 
@@ -14,7 +16,7 @@ struct Format {
     const char* extension; // what we name files we write
     ProbeFn probe;
     LoadFn load;
-    SaveFn save;
+    SaveFn save; // nullptr for a format we only read
 };
 
 inline constexpr int kBmpFormat = 1;
@@ -24,6 +26,13 @@ int formatCount();
 
 // The format with this code, or nullptr.
 const Format* formatByCode(int code);
+
+// The format with this code if we can write it, or nullptr.
+const Format* writableFormat(int code);
+
+// The code of the writable format whose patterns match the file name's extension, ignoring
+// case; 0 when none does.
+int writableFormatForName(const std::string& name);
 
 // The first format whose probe accepts the file's start, or nullptr.
 const Format* formatOf(std::span<const std::uint8_t> head, std::uint64_t fileSize);
@@ -35,7 +44,7 @@ const char* formatDescription(int index);
 const char* formatPattern(int index);
 const char* formatExtension(int code);
 
-// "Description|pattern|..." with one pair per format, in code order.
+// "Description|pattern|..." with one pair per format we write, in code order.
 const char* saveFilter();
 
 } // namespace quorpix

@@ -1,6 +1,9 @@
 #include "jpegread.h"
 
 #include "caps.h"
+#include "exif.h"
+#include "orientation.h"
+#include "pixelops.h"
 #include "tjhandle.h"
 
 namespace quorpix {
@@ -10,6 +13,7 @@ namespace {
 struct JpegHeader {
     int width = 0;
     int height = 0;
+    bool ink = false; // CMYK or YCCK, decoded to C,M,Y,K
 };
 
 // Reads the frame header and checks it against our caps before anything is allocated.
@@ -22,9 +26,8 @@ bool readHeader(tjhandle decoder, std::span<const std::uint8_t> data, JpegHeader
                             &header.width, &header.height, &subsampling, &colourspace) != 0) {
         return false;
     }
-    // CMYK and YCCK need their own conversion; not read yet.
-    return colourspace != TJCS_CMYK && colourspace != TJCS_YCCK && header.width > 0 &&
-           header.width <= kMaxDimension && header.height > 0 && header.height <= kMaxDimension;
+    header.ink = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
+    return withinCaps(header.width, header.height, header.ink ? 4 : 3);
 }
 
 // TurboJPEG's factor of 1 / 2^code, if it offers it.
@@ -61,15 +64,20 @@ bool loadJpeg(Buffer file, const LoadOptions& options, Picture& picture) {
     }
     picture.width = TJSCALED(header.width, factor);
     picture.height = TJSCALED(header.height, factor);
-    if (bgrRowPitch(picture.width) * static_cast<std::uint64_t>(picture.height) > kMaxPixelBytes) {
-        return false;
-    }
-    picture.allocateBgr();
+    picture.allocate(header.ink ? PixelOrder::Bgrx : PixelOrder::Bgr);
     // Warnings mean damaged data that would decode to grey or garbage rows, so they fail the
     // read; the scan limit stops progressive files built to take forever.
-    return tjDecompress2(decoder.get(), file.data(), static_cast<unsigned long>(file.size()),
-                         picture.firstRow, picture.width, static_cast<int>(picture.pitch),
-                         picture.height, TJPF_BGR, TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) == 0;
+    if (tjDecompress2(decoder.get(), file.data(), static_cast<unsigned long>(file.size()),
+                      picture.firstRow, picture.width, static_cast<int>(picture.pitch),
+                      picture.height, header.ink ? TJPF_CMYK : TJPF_BGR,
+                      TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
+        return false;
+    }
+    if (header.ink) {
+        inkToBgr(picture);
+    }
+    applyOrientation(picture, jpegOrientation(file.bytes()));
+    return true;
 }
 
 } // namespace quorpix

@@ -27,7 +27,7 @@ struct TjFree {
 
 } // namespace
 
-bool saveJpeg(Picture& picture, const std::string& path, int quality) {
+bool saveJpeg(Picture& picture, const std::string& path, int quality, std::string* error) {
     const TjHandle encoder(tjInitCompress());
     if (!encoder) {
         return false;
@@ -46,7 +46,7 @@ bool saveJpeg(Picture& picture, const std::string& path, int quality) {
         return false;
     }
     return writeFileAtomically(
-        path, [&](std::FILE* file) { return std::fwrite(target, 1, size, file) == size; }, nullptr);
+        path, [&](std::FILE* file) { return std::fwrite(target, 1, size, file) == size; }, error);
 }
 
 } // namespace quorpix

@@ -7,6 +7,6 @@ namespace quorpix {
 
 // Quality 90 and up keeps full colour resolution (4:4:4); below that chroma is halved both
 // ways (4:2:0).
-bool saveJpeg(Picture& picture, const std::string& path, int quality);
+bool saveJpeg(Picture& picture, const std::string& path, int quality, std::string* error);
 
 } // namespace quorpix

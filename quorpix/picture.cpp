@@ -4,9 +4,10 @@
 
 namespace quorpix {
 
-void Picture::allocateBgr() {
-    order = PixelOrder::Bgr;
-    pitch = static_cast<std::ptrdiff_t>(bgrRowPitch(width));
+void Picture::allocate(PixelOrder pixelOrder) {
+    order = pixelOrder;
+    pitch = static_cast<std::ptrdiff_t>(
+        pixelOrder == PixelOrder::Bgr ? bgrRowPitch(width) : 4 * static_cast<std::uint64_t>(width));
     storage = Buffer(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height));
     firstRow = storage.data();
 }

@@ -27,8 +27,16 @@ struct Picture {
 
     std::uint8_t* row(int index) { return firstRow + index * pitch; }
 
-    // Gives the picture fresh B,G,R rows of its width and height, each padded to 4 bytes.
-    void allocateBgr();
+    // The picture's top row, and the signed distance from a row to the one shown below it.
+    std::uint8_t* topRow() { return bottomUp ? row(height - 1) : firstRow; }
+    std::ptrdiff_t downPitch() const { return bottomUp ? -pitch : pitch; }
+    // The row shown index rows from the top.
+    std::uint8_t* shownRow(int index) { return topRow() + index * downPitch(); }
+
+    // Gives the picture fresh rows of its width and height in this order; 3-byte rows are
+    // padded to 4 bytes.
+    void allocate(PixelOrder pixelOrder);
+    void allocateBgr() { allocate(PixelOrder::Bgr); }
 };
 
 } // namespace quorpix

@@ -9,6 +9,10 @@ packages=(
     libturbojpeg0-dev libgtest-dev libbenchmark-dev
     # tests, screenshots and benchmarks: a private X server and a second clipboard client
     xvfb xauth xclip xdotool imagemagick fonts-dejavu-core
+    # quorpix codecs; its sanitizer build and fuzz targets; the tools its benchmark compares with
+    libspng-dev libtiff-dev libwebp-dev libgif-dev libpng-dev
+    clang libclang-rt-14-dev
+    libjpeg-turbo-progs libvips-tools hyperfine time
 )
 
 missing=()

@@ -62,24 +62,6 @@ TEST(Bmp, LargeFileIsReadWhole) {
     EXPECT_EQ(written, image);
 }
 
-TEST(Bmp, PaletteIndicesPastTheTableReadAsBlack) {
-    TempDir dir;
-    const TestImage image = eightColours(8, 1);
-    Bytes file = encodeBmp(image, {"8-bit palette", 8, 0, {}, 40, false}, false);
-    // Cut the table to four entries, keeping the pixels where they are.
-    put32(file, bmpfield::kColoursUsed, 4);
-    writeBytes(dir.file("in.bmp"), file);
-    ASSERT_EQ(
-        quorpix().anyToBmp(dir.file("in.bmp").c_str(), dir.file("out.bmp").c_str(), nullptr, 0, 0) &
-            0xFF,
-        1);
-    TestImage written;
-    ASSERT_TRUE(readWrittenBmp(dir.file("out.bmp"), written));
-    for (int x = 0; x < 8; ++x) {
-        EXPECT_EQ(written.at(x, 0), x < 4 ? image.at(x, 0) : Rgb{}) << "pixel " << x;
-    }
-}
-
 // Grey output is a 24-bit BMP whose channels are equal.
 TestImage greyOf(const TestImage& image) {
     TempDir dir;

@@ -25,16 +25,26 @@ struct Listed {
     const char* extension;
 };
 
-// The codes are stored in users' settings: BMP stays 1 and JPEG 2.
+// The codes are stored in users' settings: BMP stays 1 and JPEG 2, others are appended.
 const Listed kListed[] = {
-    {0, "All supported pictures", "*.bmp;*.jpg;*.jpeg", ""},
+    {0, "All supported pictures",
+     "*.bmp;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.webp;*.pnm;*.pbm;*.pgm;*.ppm;*.tga;*.gif", ""},
     {1, "Windows Bitmap", "*.bmp", ".bmp"},
     {2, "JPEG", "*.jpg;*.jpeg", ".jpg"},
+    {3, "Portable Network Graphics", "*.png", ".png"},
+    {4, "TIFF", "*.tif;*.tiff", ".tif"},
+    {5, "WebP", "*.webp", ".webp"},
+    {6, "Portable Anymap", "*.pnm;*.pbm;*.pgm;*.ppm", ".ppm"},
+    {7, "Truevision Targa", "*.tga", ".tga"},
+    {8, "Graphics Interchange Format", "*.gif", ".gif"},
 };
+
+// GIF is read but not written, so it follows the formats of the save filter.
+constexpr int kWritableCount = 7;
 
 TEST(Formats, ListsEachFormatUnderItsCode) {
     const QuorpixModule& q = quorpix();
-    EXPECT_EQ(q.count(), 2);
+    EXPECT_EQ(q.count(), 8);
     for (const Listed& listed : kListed) {
         SCOPED_TRACE(listed.index);
         EXPECT_STREQ(q.description(listed.index), listed.description);
@@ -45,7 +55,7 @@ TEST(Formats, ListsEachFormatUnderItsCode) {
 
 TEST(Formats, OutOfRangeIndicesGiveEmptyText) {
     const QuorpixModule& q = quorpix();
-    for (const int index : {-1, 3, 1000, INT_MIN, INT_MAX}) {
+    for (const int index : {-1, 9, 1000, INT_MIN, INT_MAX}) {
         SCOPED_TRACE(index);
         EXPECT_STREQ(q.description(index), "");
         EXPECT_STREQ(q.pattern(index), "");
@@ -67,8 +77,9 @@ TEST(Formats, AllPicturesPatternIsTheUnionOfTheFormats) {
 TEST(Formats, SaveFilterPairsSitAtTheirFormatCodes) {
     const QuorpixModule& q = quorpix();
     const std::vector<std::string> pieces = split(q.saveFormats(), '|');
-    ASSERT_EQ(pieces.size(), 2u * q.count()) << q.saveFormats();
-    for (int code = 1; code <= q.count(); ++code) {
+    ASSERT_EQ(pieces.size(), 2u * kWritableCount) << q.saveFormats();
+    EXPECT_EQ(pieces[2], "JPEG");
+    for (int code = 1; code <= kWritableCount; ++code) {
         SCOPED_TRACE(code);
         EXPECT_EQ(pieces[2 * (code - 1)], q.description(code));
         EXPECT_EQ(pieces[2 * (code - 1) + 1], q.pattern(code));
@@ -80,7 +91,7 @@ TEST(Formats, TextsStayValidAcrossCalls) {
     const char* all = q.pattern(0);
     const char* filter = q.saveFormats();
     const std::string allCopy = all, filterCopy = filter;
-    for (int index = -1; index <= 3; ++index) {
+    for (int index = -1; index <= 9; ++index) {
         q.description(index);
         q.pattern(index);
         q.extension(index);

@@ -35,6 +35,8 @@ struct Damage {
     const char* name;
     Base base;
     void (*apply)(Bytes& file);
+    // Damage inside the pixels, which _Pic_Valid does not read: only converting finds it.
+    bool inPixels = false;
 };
 
 void PrintTo(const Damage& damage, std::ostream* out) {
@@ -78,6 +80,8 @@ const Damage kDamages[] = {
     {"masks on 24 bits", Base::Bgr24, [](Bytes& f) { put32(f, bmpfield::kCompression, 3); }},
     {"more than 256 colours", Base::Palette8,
      [](Bytes& f) { put32(f, bmpfield::kColoursUsed, 257); }},
+    {"palette index past the colour table", Base::Palette8,
+     [](Bytes& f) { put32(f, bmpfield::kColoursUsed, 2); }, true},
     {"colour table running into the pixels", Base::Palette8,
      [](Bytes& f) { put32(f, bmpfield::kColoursUsed, 200); }},
     {"overlapping masks", Base::Masks32,
@@ -100,7 +104,7 @@ TEST_P(Malformed, IsRefusedWithoutWritingAnything) {
     GetParam().apply(file);
     writeBytes(bad, file);
 
-    EXPECT_EQ(q.valid(bad.c_str()) & 0xFF, 0);
+    EXPECT_EQ(q.valid(bad.c_str()) & 0xFF, GetParam().inPixels ? 1 : 0);
     EXPECT_EQ(q.anyToBmp(bad.c_str(), dir.file("out.bmp").c_str(), nullptr, 0, 0) & 0xFF, 0);
     EXPECT_EQ(q.anyToGrey(bad.c_str(), dir.file("out.bmp").c_str(), nullptr, 0, 0) & 0xFF, 0);
     EXPECT_EQ(q.bmpToAny(bad.c_str(), dir.file("out.jpg").c_str(), nullptr, kJpegCode, 80) & 0xFF,
