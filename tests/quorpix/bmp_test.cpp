@@ -13,6 +13,8 @@ const BmpLayout kLayouts[] = {
     {"32-bit masks R,G,B,X in a V4 header", 32, 3, {0x0000FF, 0x00FF00, 0xFF0000}, 108, false},
     {"32-bit masks X,B,G,R in a V5 header", 32, 3, {0xFF000000, 0xFF0000, 0xFF00}, 124, false},
     {"8-bit palette", 8, 0, {}, 40, false},
+    {"4-bit palette", 4, 0, {}, 40, true},
+    {"1-bit palette", 1, 0, {}, 40, true},
     {"16-bit 5-5-5", 16, 0, {0x7C00, 0x03E0, 0x001F}, 40, true},
     {"16-bit masks 5-6-5", 16, 3, {0xF800, 0x07E0, 0x001F}, 40, true},
 };
@@ -29,8 +31,9 @@ TEST_P(BmpLayouts, ReadBackPixelExact) {
         for (const auto& size : kSizes) {
             SCOPED_TRACE(testing::Message()
                          << (topDown ? "top-down " : "bottom-up ") << size[0] << "x" << size[1]);
-            const TestImage image = layout.eightColoursOnly ? eightColours(size[0], size[1])
-                                                            : manyColours(size[0], size[1]);
+            const TestImage image = layout.bitsPerPixel == 1  ? twoColours(size[0], size[1])
+                                    : layout.eightColoursOnly ? eightColours(size[0], size[1])
+                                                              : manyColours(size[0], size[1]);
             writeBytes(dir.file("in.bmp"), encodeBmp(image, layout, topDown));
             ASSERT_EQ(quorpix().anyToBmp(dir.file("in.bmp").c_str(), dir.file("out.bmp").c_str(),
                                          nullptr, 0, 0) &

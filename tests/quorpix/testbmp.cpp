@@ -35,13 +35,21 @@ std::uint32_t packWord(const Rgb& colour, const BmpLayout& layout) {
     return word | (kUnusedBits & ~used);
 }
 
-void putPixel(std::uint8_t* out, const Rgb& colour, const BmpLayout& layout,
+// Writes pixel x of a row; indices of fewer than 8 bits go into their bits of the byte, the
+// leftmost pixel in the top bits, leaving the junk around them.
+void putPixel(std::uint8_t* row, int x, const Rgb& colour, const BmpLayout& layout,
               const std::vector<Rgb>& palette) {
-    switch (layout.bitsPerPixel) {
-    case 8:
-        *out = static_cast<std::uint8_t>(std::find(palette.begin(), palette.end(), colour) -
-                                         palette.begin());
-        break;
+    const int bits = layout.bitsPerPixel;
+    std::uint8_t* out = row + x * bits / 8;
+    if (bits <= 8) {
+        const auto index =
+            static_cast<int>(std::find(palette.begin(), palette.end(), colour) - palette.begin());
+        const int shift = 8 - bits * (x % (8 / bits) + 1);
+        const int mask = ((1 << bits) - 1) << shift;
+        *out = static_cast<std::uint8_t>((*out & ~mask) | index << shift);
+        return;
+    }
+    switch (bits) {
     case 24:
         out[0] = colour.b;
         out[1] = colour.g;
@@ -73,7 +81,7 @@ std::uint32_t get32(const Bytes& bytes, std::size_t at) {
 
 Bytes encodeBmp(const TestImage& image, const BmpLayout& layout, bool topDown) {
     const std::vector<Rgb> palette =
-        layout.bitsPerPixel == 8 ? paletteOf(image) : std::vector<Rgb>{};
+        layout.bitsPerPixel <= 8 ? paletteOf(image) : std::vector<Rgb>{};
     const bool masksAfterHeader = layout.compression == 3 && layout.infoSize == 40;
     const std::size_t paletteAt = kFileHeader + layout.infoSize + (masksAfterHeader ? 12 : 0);
     const std::size_t pixelsAt = paletteAt + 4 * palette.size();
@@ -106,7 +114,7 @@ Bytes encodeBmp(const TestImage& image, const BmpLayout& layout, bool topDown) {
         const int y = topDown ? row : image.height - 1 - row;
         std::uint8_t* out = &file[pixelsAt + pitch * row];
         for (int x = 0; x < image.width; ++x) {
-            putPixel(out + x * layout.bitsPerPixel / 8, image.at(x, y), layout, palette);
+            putPixel(out, x, image.at(x, y), layout, palette);
         }
     }
     return file;

@@ -42,6 +42,12 @@ TestImage eightColours(int width, int height) {
     });
 }
 
+TestImage twoColours(int width, int height) {
+    return generate(width, height, [](int x, int y) {
+        return (x * 5 + y * 3) % 7 < 3 ? Rgb{200, 30, 90} : Rgb{10, 220, 140};
+    });
+}
+
 TestImage quadrants(int width, int height) {
     return generate(width, height, [width, height](int x, int y) {
         const bool right = 2 * x >= width;

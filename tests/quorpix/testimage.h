@@ -29,6 +29,9 @@ TestImage manyColours(int width, int height);
 // Only black, white and the six full-strength colours, which every depth holds exactly.
 TestImage eightColours(int width, int height);
 
+// Two colours in an irregular pattern, for 1-bit pictures.
+TestImage twoColours(int width, int height);
+
 // Four flat quadrants of distinct colours: survives JPEG well, and shows flips.
 TestImage quadrants(int width, int height);
 

@@ -1,0 +1,25 @@
+#include "moduleread.h"
+
+#include "module.h"
+
+testing::AssertionResult readThroughModule(const std::string& path, TestImage& image, int scale) {
+    const std::string out = path + ".out.bmp";
+    if ((quorpix().anyToBmp(path.c_str(), out.c_str(), nullptr, 0, scale) & 0xFF) != 1) {
+        return testing::AssertionFailure() << "the module refused " << path;
+    }
+    return readWrittenBmp(out, image);
+}
+
+testing::AssertionResult readBytesThroughModule(const TempDir& dir, const Bytes& file,
+                                                TestImage& image) {
+    const std::string path = dir.file("picture");
+    writeBytes(path, file);
+    return readThroughModule(path, image);
+}
+
+Rgb onWhite(const Rgb& colour, int alpha) {
+    const auto mix = [alpha](int level) {
+        return static_cast<std::uint8_t>((level * alpha + 255 * (255 - alpha) + 127) / 255);
+    };
+    return {mix(colour.r), mix(colour.g), mix(colour.b)};
+}
