@@ -65,8 +65,14 @@ void TForm1::RestoreWindowSize1Click() {
 }
 
 void TForm1::aboutClick() {
+    // No grabs while the window is open; monitoring goes on afterwards only if it was on.
     const bool wasMonitoring = Timer1->Enabled();
     Timer1->setEnabled(false);
+    AboutForm->Description =
+        QStringLiteral("Program to allow multiple images to be copied to the clipboard using the "
+                       "PrintScreen key\n\nSet the folder to store the grabs in and click Start "
+                       "Monitoring then each time a graphical image is found it will be saved as a "
+                       "bmp and the Clipboard cleared");
     AboutForm->exec();
     Timer1->setEnabled(wasMonitoring);
 }

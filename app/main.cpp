@@ -5,6 +5,7 @@
 #include "tapplication.h"
 #include "terminationsignals.h"
 
+#include <QIcon>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     TApplication application(argc, argv);
+    // The icon is in the window library's resources, which a static link drops unless named.
+    Q_INIT_RESOURCE(resources);
+    application.setWindowIcon(QIcon(QStringLiteral(":/clipstash.png")));
     // Installed first, so a signal during start-up waits for the window instead of killing it.
     TerminationSignals termination;
     try {

@@ -49,7 +49,6 @@ TMButton::TMButton(QWidget* parent) : QWidget(parent) {
     m_flags[StretchFlag] = true;
     // Moves arrive without a button held, as the hover tracking needs.
     setMouseTracking(true);
-    setAutoFillBackground(true);
 }
 
 bool TMButton::Flag(int index) const {
@@ -93,13 +92,19 @@ void TMButton::setColorLight(TColor color) {
 }
 
 QColor TMButton::Color() const {
-    return palette().color(backgroundRole());
+    if (m_color)
+        return *m_color;
+    const QWidget* parent = parentWidget();
+    return parent ? parent->palette().color(parent->backgroundRole())
+                  : palette().color(backgroundRole());
 }
 
 void TMButton::setColor(const QColor& color) {
+    m_color = color;
     QPalette own = palette();
     own.setColor(backgroundRole(), color);
     setPalette(own);
+    setAutoFillBackground(true);
     Refresh();
 }
 
@@ -218,7 +223,8 @@ void TMButton::paintBevel(QPainter& painter) {
         m_clickLeft = *look.clickLeft;
     const QColor light = resolveColor(m_colorLight, palette());
     const QColor dark = resolveColor(m_colorDark, palette());
-    const QColor face = Color();
+    // Face edges of a button without a colour of its own let the parent show through.
+    const QColor face = m_color.value_or(Qt::transparent);
     const int w = width();
     const int h = height();
     const std::array<QPoint, 9> corners{{{0, h - 1},

@@ -110,7 +110,7 @@ public:
     void setColorDark(TColor color);
     TColor ColorLight() const { return m_colorLight; }
     void setColorLight(TColor color);
-    // The background, the parent's colour until one is set.
+    // The background. Until one is set the parent shows through, as its own colour would.
     QColor Color() const;
     void setColor(const QColor& color);
 
@@ -140,6 +140,7 @@ private:
     bool m_clickLeft = false;
     TColor m_colorDark = cl3DDkShadow;
     TColor m_colorLight = cl3DLight;
+    std::optional<QColor> m_color;
     QPoint m_pressPosition;
     // True while the pointer is known to be over the button (hover tracking).
     bool m_tracking = false;

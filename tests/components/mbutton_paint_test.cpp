@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -160,6 +161,24 @@ TEST_F(MButtonPaintTest, HeldButtonStaysSunkenWhenDraggedOff) {
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(140, 110));
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(tonesOf(onScreen()), "FFFFFFFF");
+}
+
+// A parent that paints its own background, as the pane of a tab page does.
+class PaintedParent final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::yellow); }
+};
+
+TEST(MButtonColour, WithoutAColourOfItsOwnTheParentShowsThrough) {
+    PaintedParent parent;
+    parent.resize(100, 100);
+    auto* button = new TMButton(&parent);
+    button->setGeometry(10, 10, 49, 41);
+    button->setBorder(false);
+    parent.show();
+    const QImage image = parent.grab().toImage();
+    for (const QPoint at : {QPoint(10, 10), QPoint(35, 30), QPoint(58, 50)})
+        EXPECT_EQ(image.pixel(at), QColor(Qt::yellow).rgb()) << at.x() << "," << at.y();
 }
 
 } // namespace
