@@ -3,6 +3,7 @@
 #include "bytes.h"
 #include "caps.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace quorpix {
@@ -162,13 +163,19 @@ bool placePalette(const Fields& fields, BmpInfo& info) {
     if (!usesPalette(info.layout)) {
         return true;
     }
-    const std::uint32_t colours =
+    const bool core = fields.infoSize == kCoreHeaderSize;
+    info.paletteEntryBytes = core ? 3 : 4;
+    info.paletteOffset = kFileHeaderSize + fields.infoSize;
+    std::uint64_t colours =
         fields.coloursUsed == 0 ? 1u << fields.bitsPerPixel : fields.coloursUsed;
+    // The old OS/2 header has no colour count: writers store as many entries as fit before
+    // the pixels.
+    if (core && info.pixelOffset >= info.paletteOffset) {
+        colours = std::min<std::uint64_t>(colours, (info.pixelOffset - info.paletteOffset) / 3);
+    }
     if (colours > 256) {
         return false;
     }
-    info.paletteEntryBytes = fields.infoSize == kCoreHeaderSize ? 3 : 4;
-    info.paletteOffset = kFileHeaderSize + fields.infoSize;
     info.paletteSize = static_cast<int>(colours);
     return info.paletteOffset + static_cast<std::uint64_t>(info.paletteEntryBytes) * colours <=
            info.pixelOffset;

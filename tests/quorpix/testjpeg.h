@@ -18,3 +18,12 @@ testing::AssertionResult decodeJpeg(const Bytes& file, TestImage& image, int div
 
 // subsampling is a TJSAMP_* value; TJSAMP_GRAY makes a grey JPEG.
 Bytes encodeJpeg(const TestImage& image, int subsampling);
+
+// A progressive JPEG of the picture, 4:4:4.
+Bytes encodeProgressiveJpeg(const TestImage& image);
+
+// A CMYK JPEG (stored as YCCK) with the values inverted as Adobe's programs write them.
+Bytes encodeCmykJpeg(const TestImage& image);
+
+// The JPEG with an EXIF segment giving the orientation tag, in either byte order.
+Bytes withExifOrientation(const Bytes& jpeg, int orientation, bool bigEndian);
