@@ -104,6 +104,7 @@ public:
     void setRockerLR(bool value) { SetFlag(RockerLRFlag, value); }
     bool RockerUD() const { return Flag(RockerUDFlag); }
     void setRockerUD(bool value) { SetFlag(RockerUDFlag, value); }
+    // Decided when a pressed rocker is painted, so OnClick, which follows that paint, reads it.
     bool ClickLeft() const { return m_clickLeft; }
 
     TColor ColorDark() const { return m_colorDark; }

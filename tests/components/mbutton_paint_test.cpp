@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QtTest/QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -133,6 +134,29 @@ TEST_F(MButtonPaintTest, BitmapIsCopiedNotShared) {
     button->setBitmap(picture);
     picture.fill(Qt::black);
     EXPECT_EQ(button->Bitmap().pixel(0, 0), patternColour(0, 0, 0));
+}
+
+TEST_F(MButtonPaintTest, EverySetterRepaintsAtOnceEvenWithoutAChange) {
+    button->setStretch(false);
+    button->setBitmap(patternPicture(8, 8));
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        Qt::GlobalColor picture;
+    } cases[] = {
+        {"same Latch", [this] { button->setLatch(false); }, Qt::yellow},
+        {"unused index", [this] { button->SetFlag(4, true); }, Qt::cyan},
+        {"same Stretch", [this] { button->SetFlag(TMButton::StretchFlag, false); }, Qt::white},
+        {"same light colour", [this] { button->setColorLight(kLight); }, Qt::black},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Changes to the owned picture are not watched: they show at the next repaint.
+        button->Bitmap().fill(c.picture);
+        EXPECT_NE(onScreen().pixel(25, 20), QColor(c.picture).rgb());
+        c.set();
+        EXPECT_EQ(onScreen().pixel(25, 20), QColor(c.picture).rgb());
+    }
 }
 
 TEST_F(MButtonPaintTest, BorderlessBevelAppearsOnArrivalAndGoesOnLeaving) {
