@@ -23,6 +23,36 @@ SpngContext openPng(std::span<const std::uint8_t> data, spng_ihdr& header) {
     return context;
 }
 
+// libspng shows indices past the palette as black; we refuse such a file as damaged, so the
+// indices are checked on a first, raw decode.
+bool indicesWithinPalette(std::span<const std::uint8_t> data) {
+    spng_ihdr header{};
+    const SpngContext context = openPng(data, header);
+    spng_plte palette{};
+    std::size_t size = 0;
+    if (!context || spng_get_plte(context.get(), &palette) != 0 ||
+        spng_decoded_image_size(context.get(), SPNG_FMT_PNG, &size) != 0) {
+        return false;
+    }
+    const Buffer raw(size);
+    if (spng_decode_image(context.get(), raw.data(), size, SPNG_FMT_PNG, 0) != 0) {
+        return false;
+    }
+    const int depth = header.bit_depth;
+    const std::size_t rowBytes = size / header.height;
+    for (std::uint32_t y = 0; y < header.height; ++y) {
+        const std::uint8_t* row = raw.data() + rowBytes * y;
+        for (std::uint32_t x = 0; x < header.width; ++x) {
+            const int shift = 8 - depth * (static_cast<int>(x % (8 / depth)) + 1);
+            if ((row[x * depth / 8] >> shift & ((1 << depth) - 1)) >=
+                static_cast<int>(palette.n_entries)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool probePng(std::span<const std::uint8_t> head, std::uint64_t) {
@@ -34,7 +64,8 @@ bool loadPng(Buffer file, const LoadOptions&, Picture& picture) {
     spng_ihdr header{};
     const SpngContext context = openPng(file.bytes(), header);
     std::size_t size = 0;
-    if (!context || spng_decoded_image_size(context.get(), SPNG_FMT_RGBA8, &size) != 0) {
+    if (!context || spng_decoded_image_size(context.get(), SPNG_FMT_RGBA8, &size) != 0 ||
+        (header.color_type == SPNG_COLOR_TYPE_INDEXED && !indicesWithinPalette(file.bytes()))) {
         return false;
     }
     picture.width = static_cast<int>(header.width);

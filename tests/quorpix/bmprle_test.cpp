@@ -62,14 +62,17 @@ TEST(BmpRead, RunLengthAndOs2Files) {
     const Rgb c0 = kPalette[0], c1 = kPalette[1], c2 = kPalette[2], c3 = kPalette[3];
     const BmpCase cases[] = {
         {"RLE8: runs, a padded literal, a delta, rows left short",
-         {40, 4, 3, 8, 1,
-          {3, 2, 1, 3, 0, 0,                // bottom row: three of 2, one of 3, end of line
-           0, 3, 1, 2, 3, 0, 0, 0,          // literal 1,2,3 padded to 16 bits, end of line
-           0, 2, 1, 0, 2, 0, 0, 1}},        // one to the right, two of 0, end of picture
+         {40, 4, 3, 8, 1, {3, 2, 1, 3, 0, 0,       // bottom row: three of 2, one of 3, end of line
+                           0, 3, 1, 2, 3, 0, 0, 0, // literal 1,2,3 padded to 16 bits, end of line
+                           0, 2, 1, 0, 2, 0, 0, 1}}, // one to the right, two of 0, end of picture
          {4, 3, {kBlack, c0, c0, kBlack, c1, c2, c3, kBlack, c2, c2, c2, c3}}},
         {"RLE4: alternating run, odd literal",
-         {40, 5, 2, 4, 2,
-          {5, 0x12, 0, 0,                   // bottom row: 1,2,1,2,1
+         {40,
+          5,
+          2,
+          4,
+          2,
+          {5, 0x12, 0, 0,                     // bottom row: 1,2,1,2,1
            0, 3, 0x30, 0x12, 2, 0x21, 0, 1}}, // literal 3,0,1 then 2,1
          {5, 2, {c3, c0, c1, c2, c1, c1, c2, c1, c2, c1}}},
         {"OS/2 header, 8-bit",

@@ -38,14 +38,14 @@ struct Turned {
 
 const Turned kTurns[] = {
     {1, false, 32, 16, kRed, kGreen, kBlue, kYellow},
-    {2, false, 32, 16, kGreen, kRed, kYellow, kBlue},   // mirrored left to right
-    {3, true, 32, 16, kYellow, kBlue, kGreen, kRed},    // turned half round
-    {4, false, 32, 16, kBlue, kYellow, kRed, kGreen},   // mirrored top to bottom
-    {5, false, 16, 32, kRed, kBlue, kGreen, kYellow},   // mirrored along the diagonal
-    {6, true, 16, 32, kBlue, kRed, kYellow, kGreen},    // turned a quarter clockwise
-    {7, false, 16, 32, kYellow, kGreen, kBlue, kRed},   // mirrored along the other diagonal
-    {8, false, 16, 32, kGreen, kYellow, kRed, kBlue},   // turned a quarter anticlockwise
-    {9, false, 32, 16, kRed, kGreen, kBlue, kYellow},   // not an orientation: as stored
+    {2, false, 32, 16, kGreen, kRed, kYellow, kBlue}, // mirrored left to right
+    {3, true, 32, 16, kYellow, kBlue, kGreen, kRed},  // turned half round
+    {4, false, 32, 16, kBlue, kYellow, kRed, kGreen}, // mirrored top to bottom
+    {5, false, 16, 32, kRed, kBlue, kGreen, kYellow}, // mirrored along the diagonal
+    {6, true, 16, 32, kBlue, kRed, kYellow, kGreen},  // turned a quarter clockwise
+    {7, false, 16, 32, kYellow, kGreen, kBlue, kRed}, // mirrored along the other diagonal
+    {8, false, 16, 32, kGreen, kYellow, kRed, kBlue}, // turned a quarter anticlockwise
+    {9, false, 32, 16, kRed, kGreen, kBlue, kYellow}, // not an orientation: as stored
 };
 
 void expectNear(const Rgb& actual, const Rgb& expected, const char* corner) {

@@ -85,10 +85,11 @@ Bytes withExifOrientation(const Bytes& jpeg, int orientation, bool bigEndian) {
         const auto low = static_cast<std::uint8_t>(value);
         return bigEndian ? Bytes{high, low} : Bytes{low, high};
     };
-    Bytes tiff = bigEndian ? Bytes{'M', 'M', 0, 42, 0, 0, 0, 8} : Bytes{'I', 'I', 42, 0, 8, 0, 0, 0};
-    for (const Bytes& piece : {u16(2), u16(0x010F), u16(2), u16(0), u16(1), u16(0), u16(0),
-                               u16(0x0112), u16(3), u16(1), u16(0), u16(orientation), u16(0),
-                               u16(0), u16(0)}) {
+    Bytes tiff =
+        bigEndian ? Bytes{'M', 'M', 0, 42, 0, 0, 0, 8} : Bytes{'I', 'I', 42, 0, 8, 0, 0, 0};
+    for (const Bytes& piece :
+         {u16(2), u16(0x010F), u16(2), u16(0), u16(1), u16(0), u16(0), u16(0x0112), u16(3), u16(1),
+          u16(0), u16(orientation), u16(0), u16(0), u16(0)}) {
         tiff.insert(tiff.end(), piece.begin(), piece.end());
     }
     Bytes segment = {0xFF, 0xE1, 0, 0, 'E', 'x', 'i', 'f', 0, 0};
