@@ -91,7 +91,7 @@ bool writeFileAtomically(const std::string& path, const FileFiller& fill, std::s
     std::string name = folder + "/." + base + ".XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
-        setError(error, "cannot create a file in " + folder, errno);
+        setError(error, "cannot create " + path, errno);
         return false;
     }
     TempFile temp(std::move(name));
