@@ -30,7 +30,8 @@ QuorpixModule load() {
             entry<AnyToBmpFn>(module, "_anytobmps"),
             entry<AnyToBmpFn>(module, "_anytogrey"),
             entry<BmpToAnyFn>(module, "_bmptoanys"),
-            entry<PicConvertFn>(module, "_Pic_Convert")};
+            entry<PicConvertFn>(module, "_Pic_Convert"),
+            entry<WinImageShowFn>(module, "_WinImageShow")};
 }
 
 } // namespace

@@ -15,6 +15,7 @@ struct QuorpixModule {
     AnyToBmpFn anyToGrey;
     BmpToAnyFn bmpToAny;
     PicConvertFn convert;
+    WinImageShowFn show;
 };
 
 // Loads the module on first use; throws std::runtime_error when it or an entry point is
