@@ -2,6 +2,7 @@
 #include "NumEdit.h"
 #include "aboutbox.h"
 #include "apperror.h"
+#include "filelistbox.h"
 #include "pictureclipboard.h"
 #include "tregini.h"
 #include "ttimer.h"
@@ -53,6 +54,7 @@ void TForm1::bindEvents() {
     connect(stop, &QPushButton::clicked, this, &TForm1::stopClick);
     connect(StopMonitoring1, &QAction::triggered, this, &TForm1::stopClick);
     connect(NumEdit1, &TNumEdit::changed, this, &TForm1::NumEdit1Change);
+    connect(FileBox, &TFileListBox::OnChange, this, &TForm1::FileBoxChange);
     connect(clear, &QPushButton::clicked, this, &TForm1::clearClick);
     connect(ClearGrabs1, &QAction::triggered, this, &TForm1::clearClick);
     connect(RestoreWindowSize1, &QAction::triggered, this, &TForm1::RestoreWindowSize1Click);

@@ -106,6 +106,7 @@ public:
     void NumEdit1Change();
     void Timer1Timer();
     void clearClick();
+    void FileBoxChange();
     void RestoreWindowSize1Click();
     void aboutClick();
     // The exit-time clearing offer (people only), then every setting is written.

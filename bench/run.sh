@@ -11,6 +11,9 @@ seconds=${BENCH_SECONDS:-60}
 echo "== (a) one grab to JPEG on disk vs TurboJPEG compress in memory"
 "$bin/grab_bench" --benchmark_counters_tabular=true
 
+echo "== (a2) a 4K grab shown in the 240-pixel thumbnail vs decoding it alone; a cache hit"
+"$bin/thumb_bench" --benchmark_counters_tabular=true
+
 echo "== (b) CPU while monitoring at the 100 ms poll, ${seconds}s each"
 cpu() { "$bin/idle_monitor_bench" "$1" "$seconds" | sed 's/.*cpu_percent=//'; }
 for clipboard in empty text; do

@@ -10,6 +10,11 @@ public:
     // folder, then the bare name for the system's own search.
     static QStringList candidates(const QString& programFolder);
 
+    QuorpixLibrary() = default;
+    ~QuorpixLibrary() { unload(); }
+    QuorpixLibrary(const QuorpixLibrary&) = delete;
+    QuorpixLibrary& operator=(const QuorpixLibrary&) = delete;
+
     bool load();
     void unload();
     bool isLoaded() const { return m_library.isLoaded(); }

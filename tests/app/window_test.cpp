@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "filelistbox.h"
 #include "formfixture.h"
+#include "thumb.h"
 #include "timage.h"
 #include "tradiogroup.h"
 #include "ttimer.h"
@@ -214,4 +215,18 @@ TEST_F(WindowTest, FolderBrowserRefusesAMissingFolderAndStaysPut) {
     EXPECT_THROW(form->DirBox->setDirectory(storagePath("gone")), AppError);
     EXPECT_EQ(form->DirBox->Directory(), before);
     EXPECT_EQ(form->FileBox->Directory(), before);
+}
+
+TEST_F(WindowTest, SelectingAGrabShowsItInTheThumbnail) {
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(storagePath("grab_000.bmp")));
+    form->FileBox->Update();
+    form->FileBox->setCurrentRow(0);
+    EXPECT_EQ(form->Thumbnail1->FileName(), storagePath("grab_000.bmp"));
+    ASSERT_TRUE(form->Thumbnail1->hasPicture());
+    EXPECT_EQ(form->Thumbnail1->displayBitmap().size(), QSize(240, 180));
+    form->FileBox->clearSelection(); // nothing selected: the thumbnail empties
+    EXPECT_EQ(form->Thumbnail1->FileName(), "");
+    EXPECT_FALSE(form->Thumbnail1->hasPicture());
 }

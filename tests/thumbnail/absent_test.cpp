@@ -1,0 +1,41 @@
+// With no quorpix module to be found: nothing is converted, nothing is left behind, and the
+// thumbnail's cache still works, since a cache hit needs no module.
+#include "gfxdlg.h"
+#include "testfolder.h"
+#include "thumb.h"
+
+#include <gtest/gtest.h>
+
+TEST(QuorpixAbsent, ThumbnailStaysEmptyAndMakesNoTemporaryFile) {
+    TempFolderScope temp;
+    QTemporaryDir pictures;
+    const QString file = pictures.filePath("grab.bmp");
+    solidPicture(20, 20, qRgb(5, 5, 5)).save(file);
+    TThumbnail thumb;
+    thumb.setFileName(file);
+    EXPECT_FALSE(thumb.hasPicture());
+    EXPECT_FALSE(thumb.WasCached());
+    EXPECT_TRUE(temp.entries().isEmpty());
+}
+
+TEST(QuorpixAbsent, CacheHitNeedsNoModule) {
+    QTemporaryDir pictures;
+    solidPicture(80, 40, qRgb(9, 8, 7)).save(pictures.filePath("grab._tm"), "BMP");
+    TThumbnail thumb;
+    thumb.setUseCache(true);
+    thumb.setFileName(pictures.filePath("grab.jpg"));
+    EXPECT_TRUE(thumb.WasCached());
+    EXPECT_TRUE(thumb.hasPicture());
+    EXPECT_EQ(thumb.picturePosition(), QPoint(4, 24));
+}
+
+TEST(QuorpixAbsent, DialogHasNoFiltersAndConvertsNothing) {
+    TGfxDialog dialog;
+    EXPECT_TRUE(dialog.OpenLibrary());
+    EXPECT_TRUE(dialog.OpenDialog->Filter.isEmpty());
+    EXPECT_TRUE(dialog.SaveDialog->Filter.isEmpty());
+    QImage picture = solidPicture(4, 4, qRgb(1, 1, 1));
+    EXPECT_FALSE(dialog.ConvertFile());
+    EXPECT_FALSE(dialog.LoadGraphic(picture));
+    EXPECT_FALSE(dialog.SaveGraphic(picture));
+}

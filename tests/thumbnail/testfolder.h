@@ -1,0 +1,22 @@
+// A private temporary folder for a test, made the program's TEMP so leftovers can be seen.
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TempFolderScope {
+public:
+    TempFolderScope();
+    ~TempFolderScope();
+    QString path() const { return m_dir.path(); }
+    // Every entry of the folder, hidden ones included.
+    QStringList entries() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_savedTemp;
+};
+
+// A picture of one colour, for tests that look at where it lands.
+QImage solidPicture(int width, int height, QRgb colour);
