@@ -30,8 +30,10 @@ int readSource(GifFileType* gif, GifByteType* buffer, int size) {
     Source& source = *static_cast<Source*>(gif->UserData);
     const std::size_t count =
         std::min(static_cast<std::size_t>(size), source.bytes.size() - source.position);
-    std::memcpy(buffer, source.bytes.data() + source.position, count);
-    source.position += count;
+    if (count > 0) {
+        std::memcpy(buffer, source.bytes.data() + source.position, count);
+        source.position += count;
+    }
     return static_cast<int>(count);
 }
 

@@ -25,13 +25,14 @@ bool readType(int type, int mapType, int pixelBits, TgaInfo& info) {
     return kind == 2 ? trueColourBits(pixelBits) : pixelBits == 8;
 }
 
+// Without a map (type 0) the map fields mean nothing, whatever they hold.
 bool readMap(const std::uint8_t* header, TgaInfo& info) {
-    info.mapFirst = readLe16(header + 3);
-    info.mapLength = readLe16(header + 5);
-    info.mapEntryBits = header[7];
     if (header[1] == 0) {
         return true;
     }
+    info.mapFirst = readLe16(header + 3);
+    info.mapLength = readLe16(header + 5);
+    info.mapEntryBits = header[7];
     return trueColourBits(info.mapEntryBits) && info.mapLength > 0;
 }
 

@@ -23,10 +23,10 @@ tmsize_t readBytes(thandle_t handle, void* buffer, tmsize_t size) {
     const std::uint64_t start = std::min(memory.position, length);
     const std::uint64_t count =
         std::min<std::uint64_t>(static_cast<std::uint64_t>(size), length - start);
-    const std::uint8_t* from =
-        memory.input.empty() ? memory.output.data() + start : memory.input.data() + start;
     if (count > 0) {
-        std::memcpy(buffer, from, count);
+        const std::uint8_t* bytes =
+            memory.input.empty() ? memory.output.data() : memory.input.data();
+        std::memcpy(buffer, bytes + start, count);
     }
     memory.position = start + count;
     return static_cast<tmsize_t>(count);

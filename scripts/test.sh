@@ -5,3 +5,5 @@ cd "$(dirname "$0")/.."
 source scripts/xvfb.sh
 start_private_display
 ctest --preset default
+# quorpix again under the sanitizers, with a bounded run of each decoder's fuzz target.
+scripts/fuzz.sh

@@ -57,6 +57,9 @@ void putFrame(GifFileType* gif, const GifFrame& frame) {
                                       frame.indices.begin() + (y + 1) * frame.width);
         check(EGifPutLine(gif, row.data(), frame.width));
     }
+    // giflib drops its copy of a local map unfreed when the next frame has none.
+    GifFreeMapObject(gif->Image.ColorMap);
+    gif->Image.ColorMap = nullptr;
 }
 
 } // namespace

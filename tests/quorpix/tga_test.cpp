@@ -167,4 +167,17 @@ INSTANTIATE_TEST_SUITE_P(Tga, TgaRead, testing::ValuesIn(kCases),
                              return "case" + std::to_string(info.index);
                          });
 
+// Found by fuzzing: a picture without a colour map whose map fields hold junk.
+TEST(TgaRead, MapFieldsWithoutAMapAreIgnored) {
+    TempDir dir;
+    TestImage expected;
+    Bytes file = makeTga(kCases[0], expected);
+    for (const std::size_t field : {3, 4, 5, 6, 7}) {
+        file[field] = 0xE7;
+    }
+    TestImage read;
+    ASSERT_TRUE(readBytesThroughModule(dir, file, read));
+    EXPECT_EQ(read, expected);
+}
+
 } // namespace
