@@ -39,3 +39,6 @@ sleep 3
 rss=$(awk '/VmHWM/ {print $2}' "/proc/$app/status")
 kill "$app"
 awk -v kb="$rss" 'BEGIN { printf "peak RSS %.1f MB (target under 60 MB, ratio %.2f)\n", kb / 1024, kb / 1024 / 60 }'
+
+echo "== (d) quorpix-convert against cjpeg/djpeg, ImageMagick and vips"
+bench/quorpix.sh
