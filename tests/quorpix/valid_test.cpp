@@ -1,7 +1,9 @@
 // _Pic_Valid judges a file by its content, never by its name.
 #include "module.h"
 #include "testbmp.h"
+#include "testgif.h"
 #include "testjpeg.h"
+#include "testpng.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,7 +12,7 @@
 
 namespace {
 
-enum class Content { Jpeg, Bmp, Text, Empty, BmpHeaderOnly, JpegMagicOnly };
+enum class Content { Jpeg, Bmp, Png, Gif, Pnm, Tga, Text, Empty, BmpHeaderOnly, JpegMagicOnly };
 
 Bytes contentOf(Content content) {
     switch (content) {
@@ -18,6 +20,14 @@ Bytes contentOf(Content content) {
         return encodeJpeg(quadrants(16, 8), TJSAMP_420);
     case Content::Bmp:
         return encodeBmp(manyColours(5, 3), kBgr24, false);
+    case Content::Png:
+        return encodePng({1, 1, PNG_COLOR_TYPE_GRAY, 8, false, {{7}}, {}, {}, -1});
+    case Content::Gif:
+        return encodeGif(2, 1, {{1, 2, 3}}, {{0, 0, 2, 1, false, {}, -1, {0, 0}}});
+    case Content::Pnm:
+        return {'P', '2', ' ', '1', ' ', '1', ' ', '9', ' ', '3'};
+    case Content::Tga:
+        return {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 8, 0, 99};
     case Content::Text:
         return {'h', 'e', 'l', 'l', 'o', '\n'};
     case Content::Empty:
@@ -41,6 +51,8 @@ struct ValidCase {
 
 const ValidCase kCases[] = {
     {"photo.bmp", Content::Jpeg, 1},         {"grab.jpg", Content::Bmp, 1},
+    {"picture.jpg", Content::Png, 1},        {"still.png", Content::Gif, 1},
+    {"grey.txt", Content::Pnm, 1},           {"grab.bmp", Content::Tga, 1},
     {"no-extension", Content::Bmp, 1},       {"notes.jpg", Content::Text, 0},
     {"empty.bmp", Content::Empty, 0},        {"cut.bmp", Content::BmpHeaderOnly, 0},
     {"fake.jpg", Content::JpegMagicOnly, 0},
