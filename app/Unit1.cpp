@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "ExeButtn.h"
 #include "NumEdit.h"
 #include "aboutbox.h"
 #include "apperror.h"
@@ -55,6 +56,16 @@ void TForm1::bindEvents() {
     connect(StopMonitoring1, &QAction::triggered, this, &TForm1::stopClick);
     connect(NumEdit1, &TNumEdit::changed, this, &TForm1::NumEdit1Change);
     connect(FileBox, &TFileListBox::OnChange, this, &TForm1::FileBoxChange);
+    connect(FileBox, &TFileListBox::OnDblClick, this, &TForm1::FileBoxDblClick);
+    connect(save, &QPushButton::clicked, this, &TForm1::Thumbnail1Click);
+    connect(Save1, &QAction::triggered, this, &TForm1::Thumbnail1Click);
+    connect(doedit, &QPushButton::clicked, this, &TForm1::doeditClick);
+    connect(Edit1, &QAction::triggered, this, &TForm1::doeditClick);
+    connect(crop, &QPushButton::clicked, this, &TForm1::cropClick);
+    connect(View1, &QAction::triggered, this, &TForm1::cropClick);
+    connect(del, &QPushButton::clicked, this, &TForm1::delClick);
+    connect(Delete1, &QAction::triggered, this, &TForm1::delClick);
+    connect(ExeButton1, &TExeButton::OnClick, this, &TForm1::ExeButton1Click);
     connect(clear, &QPushButton::clicked, this, &TForm1::clearClick);
     connect(ClearGrabs1, &QAction::triggered, this, &TForm1::clearClick);
     connect(RestoreWindowSize1, &QAction::triggered, this, &TForm1::RestoreWindowSize1Click);

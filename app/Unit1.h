@@ -107,6 +107,12 @@ public:
     void Timer1Timer();
     void clearClick();
     void FileBoxChange();
+    void FileBoxDblClick();
+    void Thumbnail1Click();
+    void doeditClick();
+    void cropClick();
+    void delClick();
+    void ExeButton1Click();
     void RestoreWindowSize1Click();
     void aboutClick();
     // The exit-time clearing offer (people only), then every setting is written.

@@ -1,8 +1,10 @@
 #include "thumb.h"
 #include "apperror.h"
+#include "bevelframe.h"
 #include "pathparts.h"
 #include "quorpix.h"
 #include "quorpixlibrary.h"
+#include "shortlabel.h"
 #include "tempfolder.h"
 #include "thumbrules.h"
 
@@ -224,13 +226,7 @@ void TThumbnail::paintFrame(QPainter& painter) {
     const QColor topLeft = colours.topLeft ? resolveColor(*colours.topLeft, palette()) : own;
     const QColor bottomRight =
         colours.bottomRight ? resolveColor(*colours.bottomRight, palette()) : own;
-    const int w = width();
-    const int h = height();
-    // Pixel for pixel as line drawing that leaves out each line's end point.
-    painter.fillRect(0, 0, 1, std::min(h, controlHeight()), topLeft);
-    painter.fillRect(0, 0, w - 1, 1, topLeft);
-    painter.fillRect(w - 1, 0, 1, h - 1, bottomRight);
-    painter.fillRect(1, h - 1, w - 1, 1, bottomRight);
+    drawBevelFrame(painter, size(), topLeft, bottomRight);
 }
 
 void TThumbnail::paintLabel(QPainter& painter) {

@@ -36,17 +36,6 @@ ThumbnailFit fitThumbnail(QSize picture, int side) {
     return {QSize(w, h), QPoint((side - w) / 2 + 4, (side - h) / 2 + 4)};
 }
 
-QString shortenedLabel(const QString& label, int maxWidth,
-                       const std::function<int(const QString&)>& widthOf) {
-    QString text = label;
-    while (!text.isEmpty() && widthOf(text) > maxWidth) {
-        text.chop(1);
-        if (text.size() > 4)
-            text.replace(text.size() - 2, 2, QStringLiteral(".."));
-    }
-    return text;
-}
-
 FrameColours thumbnailFrameColours(bool border, bool down) {
     if (border)
         return down ? FrameColours{cl3DDkShadow, cl3DLight} : FrameColours{cl3DLight, cl3DDkShadow};

@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <functional>
 #include <optional>
 
 // "<file without extension>._tm" beside the picture, or, with a cache folder, that folder's
@@ -25,11 +24,6 @@ struct ThumbnailFit {
 // Fits a picture into the square of side `side`: the larger side becomes `side`, the aspect
 // is kept; centred with a 4-pixel margin.
 ThumbnailFit fitThumbnail(QSize picture, int side);
-
-// The label as drawn: cut until `widthOf` it is at most `maxWidth`, ending in ".." once more
-// than four characters remain.
-QString shortenedLabel(const QString& label, int maxWidth,
-                       const std::function<int(const QString&)>& widthOf);
 
 // Frame colours by Border and Down; nullopt stands for the control's own colour.
 struct FrameColours {

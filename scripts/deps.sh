@@ -6,7 +6,7 @@ packages=(
     # build
     cmake ninja-build g++ pkg-config make
     qt6-base-dev libgl-dev libxkbcommon-dev libxcb1-dev libxcb-xfixes0-dev
-    libturbojpeg0-dev libgtest-dev libbenchmark-dev
+    libturbojpeg0-dev libglib2.0-dev libgtest-dev libbenchmark-dev
     # tests, screenshots and benchmarks: a private X server and a second clipboard client
     xvfb xauth xclip xdotool imagemagick fonts-dejavu-core
     # quorpix codecs; its sanitizer build and fuzz targets; the tools its benchmark compares with

@@ -1,5 +1,6 @@
 // The graphics dialog with the real module: filters, conversions and the dialogs themselves.
 #include "apperror.h"
+#include "dialogdriver.h"
 #include "gfxdlg.h"
 #include "testfolder.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,21 +24,6 @@ protected:
     TGfxDialog dialog;
 };
 
-// Runs `act` on the file dialog as soon as it is open.
-void whenDialogOpens(const std::function<void(QFileDialog*)>& act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* open = qobject_cast<QFileDialog*>(widget);
-            if (open != nullptr && open->isVisible()) {
-                poll->deleteLater();
-                act(open);
-                return;
-            }
-        }
-    });
-    poll->start(10);
-}
 } // namespace
 
 TEST_F(GfxDialogTest, StartsWithItsDefaults) {
@@ -140,7 +125,7 @@ TEST_F(GfxDialogTest, OwnTempFilesNeverOutliveTheCall) {
 TEST_F(GfxDialogTest, CancelledSaveDialogChangesNothing) {
     dialog.setSaveDirectory(pictures.path());
     dialog.setSaveFileName("earlier.jpg");
-    whenDialogOpens([](QFileDialog* open) { open->reject(); });
+    whenOpen<QFileDialog>([](QFileDialog* open) { open->reject(); });
     EXPECT_FALSE(dialog.ExecuteSave());
     EXPECT_EQ(dialog.SaveDirectory(), pictures.path());
     EXPECT_EQ(dialog.SaveFileName(), "earlier.jpg");
@@ -148,7 +133,7 @@ TEST_F(GfxDialogTest, CancelledSaveDialogChangesNothing) {
 
 TEST_F(GfxDialogTest, ConfirmedSaveDialogTakesTheFileFormatAndFolder) {
     const QString chosen = file("picked.jpg");
-    whenDialogOpens([chosen](QFileDialog* open) {
+    whenOpen<QFileDialog>([chosen](QFileDialog* open) {
         open->selectNameFilter(open->nameFilters().value(1));
         open->selectFile(chosen);
         QMetaObject::invokeMethod(open, "accept"); // as the Save button does

@@ -1,4 +1,5 @@
 // The thumbnail's fit, scale, cache-name, label and frame rules.
+#include "shortlabel.h"
 #include "thumbrules.h"
 
 #include <gtest/gtest.h>
