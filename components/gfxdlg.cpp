@@ -1,5 +1,6 @@
 #include "gfxdlg.h"
 #include "apperror.h"
+#include "bitmapfile.h"
 #include "pathparts.h"
 #include "quorpix.h"
 #include "tempfolder.h"
@@ -138,7 +139,8 @@ bool TGfxDialog::LoadGraphic(QImage& graphic) {
             anyToBmp(fileArgument(LoadFileName()).constData(), fileArgument(temporary).constData(),
                      m_workBlock, PhotoCDSize, JpegSize) != 0;
         if (converted) {
-            if (!graphic.load(temporary, "BMP"))
+            graphic = readBitmapFile(temporary);
+            if (graphic.isNull())
                 throw AppError(QStringLiteral("Bitmap image is not valid"), temporary);
             QFile::remove(temporary);
             result = true;

@@ -1,6 +1,7 @@
 #include "thumb.h"
 #include "apperror.h"
 #include "bevelframe.h"
+#include "bitmapfile.h"
 #include "pathparts.h"
 #include "quorpix.h"
 #include "quorpixlibrary.h"
@@ -14,7 +15,7 @@
 
 namespace {
 QImage readBitmap(const QString& fileName) {
-    QImage bitmap(fileName, "BMP");
+    const QImage bitmap = readBitmapFile(fileName);
     if (bitmap.isNull())
         throw AppError(QStringLiteral("Bitmap image is not valid"), fileName);
     return bitmap;
