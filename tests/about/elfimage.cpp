@@ -116,29 +116,29 @@ std::vector<std::uint32_t> versionDescriptor(const std::uint16_t (&file)[4],
             word(file[2], file[3]), word(product[0], product[1]), word(product[2], product[3])};
 }
 
-ElfImageSpec recordSpec() {
+ElfImageLayout recordSpec() {
     return {.sectionName = VERSION_NOTE_SECTION,
             .sectionType = SHT_NOTE,
             .notes = {{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE,
                        versionDescriptor({1, 2, 3, 4}, {5, 6, 7, 8})}}};
 }
 
-ElfImage buildElf(const ElfImageSpec& spec) {
-    ElfImage image{{}, spec.is64, spec.bigEndian, 0, 0, 0};
-    const Fields& f = fieldsFor(spec.is64);
+ElfImage buildElf(const ElfImageLayout& layout) {
+    ElfImage image{{}, layout.is64, layout.bigEndian, 0, 0, 0};
+    const Fields& f = fieldsFor(layout.is64);
     image.bytes.resize(f.headerSize);
     image.noteSection = image.bytes.size();
-    appendNotes(image, spec.notes);
+    appendNotes(image, layout.notes);
     const std::uint64_t noteSize = image.bytes.size() - image.noteSection;
     image.names = image.bytes.size();
     appendText(image, "", 1);
-    appendText(image, spec.sectionName, 1);
+    appendText(image, layout.sectionName, 1);
     const std::uint64_t tableName = image.bytes.size() - image.names;
     appendText(image, ".shstrtab", 8);
     image.sectionTable = image.bytes.size();
     image.bytes.resize(image.sectionTable + 3 * f.sectionSize);
     writeHeader(image);
-    writeSection(image, 1, 1, spec.sectionType, image.noteSection, noteSize);
+    writeSection(image, 1, 1, layout.sectionType, image.noteSection, noteSize);
     writeSection(image, 2, tableName, SHT_STRTAB, image.names, image.sectionTable - image.names);
     return image;
 }

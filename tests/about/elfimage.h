@@ -14,7 +14,7 @@ struct ElfNote {
     std::vector<std::uint32_t> descriptor;
 };
 
-struct ElfImageSpec {
+struct ElfImageLayout {
     bool is64 = true;
     bool bigEndian = false;
     std::string sectionName;
@@ -44,6 +44,6 @@ std::vector<std::uint32_t> versionDescriptor(const std::uint16_t (&file)[4],
                                              const std::uint16_t (&product)[4]);
 
 // A valid image carrying our record, 1.2.3.4 as file and 5.6.7.8 as product version.
-ElfImageSpec recordSpec();
+ElfImageLayout recordSpec();
 
-ElfImage buildElf(const ElfImageSpec& spec);
+ElfImage buildElf(const ElfImageLayout& layout);

@@ -15,44 +15,44 @@ TEST(ElfVersionNote, ReadsEitherClassAndByteOrder) {
         for (const bool bigEndian : {false, true}) {
             SCOPED_TRACE(testing::Message() << (is64 ? "64" : "32") << "-bit, "
                                             << (bigEndian ? "big" : "little") << " endian");
-            ElfImageSpec spec = recordSpec();
-            spec.is64 = is64;
-            spec.bigEndian = bigEndian;
-            const ElfImage image = buildElf(spec);
+            ElfImageLayout layout = recordSpec();
+            layout.is64 = is64;
+            layout.bigEndian = bigEndian;
+            const ElfImage image = buildElf(layout);
             EXPECT_EQ(findVersionNote(image.reader()), kRecord);
         }
     }
 }
 
 TEST(ElfVersionNote, FindsTheRecordAmongOtherNotes) {
-    ElfImageSpec spec = recordSpec();
-    const ElfNote ours = spec.notes.front();
-    spec.notes = {{"GNU", NT_GNU_BUILD_ID, {1, 2, 3, 4, 5}},
-                  {VERSION_NOTE_OWNER, VERSION_NOTE_TYPE + 1, {0, 0}},
-                  {"Velmorx", VERSION_NOTE_TYPE, ours.descriptor},
-                  ours};
-    EXPECT_EQ(findVersionNote(buildElf(spec).reader()), kRecord);
+    ElfImageLayout layout = recordSpec();
+    const ElfNote ours = layout.notes.front();
+    layout.notes = {{"GNU", NT_GNU_BUILD_ID, {1, 2, 3, 4, 5}},
+                    {VERSION_NOTE_OWNER, VERSION_NOTE_TYPE + 1, {0, 0}},
+                    {"Velmorx", VERSION_NOTE_TYPE, ours.descriptor},
+                    ours};
+    EXPECT_EQ(findVersionNote(buildElf(layout).reader()), kRecord);
 }
 
 TEST(ElfVersionNote, AnythingElseIsNoRecord) {
     const struct {
         const char* name;
-        std::function<void(ElfImageSpec&)> change;
+        std::function<void(ElfImageLayout&)> change;
     } cases[] = {
-        {"other section name", [](ElfImageSpec& s) { s.sectionName = ".note.velmor.versio"; }},
-        {"not a note section", [](ElfImageSpec& s) { s.sectionType = SHT_PROGBITS; }},
-        {"no notes", [](ElfImageSpec& s) { s.notes.clear(); }},
-        {"other owner", [](ElfImageSpec& s) { s.notes[0].owner = "Velmo"; }},
-        {"other type", [](ElfImageSpec& s) { s.notes[0].type = 2; }},
-        {"wrong signature", [](ElfImageSpec& s) { s.notes[0].descriptor[0] = 0xFEEF04BC; }},
-        {"other layout", [](ElfImageSpec& s) { s.notes[0].descriptor[1] = 0x00020000; }},
-        {"short descriptor", [](ElfImageSpec& s) { s.notes[0].descriptor.resize(5); }},
+        {"other section name", [](ElfImageLayout& s) { s.sectionName = ".note.velmor.versio"; }},
+        {"not a note section", [](ElfImageLayout& s) { s.sectionType = SHT_PROGBITS; }},
+        {"no notes", [](ElfImageLayout& s) { s.notes.clear(); }},
+        {"other owner", [](ElfImageLayout& s) { s.notes[0].owner = "Velmo"; }},
+        {"other type", [](ElfImageLayout& s) { s.notes[0].type = 2; }},
+        {"wrong signature", [](ElfImageLayout& s) { s.notes[0].descriptor[0] = 0xFEEF04BC; }},
+        {"other layout", [](ElfImageLayout& s) { s.notes[0].descriptor[1] = 0x00020000; }},
+        {"short descriptor", [](ElfImageLayout& s) { s.notes[0].descriptor.resize(5); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ElfImageSpec spec = recordSpec();
-        c.change(spec);
-        EXPECT_EQ(findVersionNote(buildElf(spec).reader()), std::nullopt);
+        ElfImageLayout layout = recordSpec();
+        c.change(layout);
+        EXPECT_EQ(findVersionNote(buildElf(layout).reader()), std::nullopt);
     }
 }
 

@@ -1,6 +1,7 @@
 // Clearing the grab store, on demand and when leaving, against real files.
 #include "NumEdit.h"
 #include "filelistbox.h"
+#include "folderentries.h"
 #include "formfixture.h"
 #include "messageboxanswerer.h"
 #include "settingsfile.h"
@@ -17,9 +18,6 @@ void touch(const QString& path) {
     file.open(QIODevice::WriteOnly);
 }
 
-QStringList folderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files, QDir::Name);
-}
 } // namespace
 
 class ClearingTest : public FormFixture {

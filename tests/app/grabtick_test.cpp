@@ -2,6 +2,7 @@
 #include "NumEdit.h"
 #include "apperror.h"
 #include "filelistbox.h"
+#include "folderentries.h"
 #include "formfixture.h"
 #include "testpictures.h"
 #include "ttimer.h"
@@ -21,9 +22,6 @@ bool clipboardHasPicture() {
     return data != nullptr && data->hasImage();
 }
 
-QStringList folderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
 } // namespace
 
 class GrabTickTest : public FormFixture {

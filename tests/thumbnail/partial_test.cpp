@@ -18,8 +18,7 @@ int conversionsAsked() {
 TEST(QuorpixPartial, ThumbnailWithoutValidityCheckConvertsNothing) {
     TempFolderScope temp;
     QTemporaryDir pictures;
-    const QString file = pictures.filePath("grab.bmp");
-    solidPicture(20, 20, qRgb(5, 5, 5)).save(file);
+    const QString file = savePicture(pictures, "grab.bmp", solidPicture(20, 20, qRgb(5, 5, 5)));
     TThumbnail thumb;
     thumb.setFileName(file);
     EXPECT_FALSE(thumb.hasPicture());

@@ -1,6 +1,5 @@
 #include "testfolder.h"
-
-#include <QDir>
+#include "folderentries.h"
 
 TempFolderScope::TempFolderScope() : m_savedTemp(qgetenv("TEMP")) {
     qputenv("TEMP", m_dir.path().toLocal8Bit());
@@ -11,7 +10,13 @@ TempFolderScope::~TempFolderScope() {
 }
 
 QStringList TempFolderScope::entries() const {
-    return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    return folderEntries(m_dir.path());
+}
+
+QString savePicture(const QTemporaryDir& folder, const QString& name, const QImage& picture) {
+    const QString path = folder.filePath(name);
+    picture.save(path);
+    return path;
 }
 
 QImage solidPicture(int width, int height, QRgb colour) {

@@ -18,5 +18,8 @@ private:
     QByteArray m_savedTemp;
 };
 
+// Saves `picture` as `name` in `folder` (its format from the name) and gives its path.
+QString savePicture(const QTemporaryDir& folder, const QString& name, const QImage& picture);
+
 // A picture of one colour, for tests that look at where it lands.
 QImage solidPicture(int width, int height, QRgb colour);

@@ -25,9 +25,7 @@ testing::AssertionResult looksLike(QRgb drawn, const QColor& expected) {
 class ThumbnailTest : public testing::Test {
 protected:
     QString picture(const QString& name, const QImage& image) {
-        const QString path = pictures.filePath(name);
-        image.save(path);
-        return path;
+        return savePicture(pictures, name, image);
     }
 
     TempFolderScope temp;

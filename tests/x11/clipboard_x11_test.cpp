@@ -1,6 +1,7 @@
 // The grab writer against a real X server, with xclip owning the clipboard in its own process.
 #include "../app/formfixture.h"
 #include "NumEdit.h"
+#include "folderentries.h"
 #include "testpictures.h"
 #include "ttimer.h"
 #include "xclipowner.h"
@@ -12,12 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-QStringList folderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-} // namespace
 
 class X11ClipboardTest : public FormFixture {
 protected:
