@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/xvfb.sh
 start_private_display
-ctest --preset default
-# quorpix again under the sanitizers, with a bounded run of each decoder's fuzz target.
+# quorpix under the sanitizers, with a bounded run of each decoder's fuzz target; then every
+# test of the program, whose summary closes the run.
 scripts/fuzz.sh
+ctest --preset default

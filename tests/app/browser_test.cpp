@@ -134,8 +134,7 @@ TEST_F(BrowserTest, SaveConvertsTheSelectedGrabIntoTheChosenFormat) {
         for (const QString& filter : dialog->nameFilters())
             if (filter.contains("*.png"))
                 dialog->selectNameFilter(filter);
-        dialog->selectFile(target);
-        QMetaObject::invokeMethod(dialog, "accept");
+        chooseInFileDialog(dialog, target);
     });
     form->Thumbnail1Click();
     QImageReader written(target);
@@ -156,10 +155,8 @@ TEST_F(BrowserTest, CancelledEditorChoiceKeepsTheEditorAndRefreshesTheLabel) {
 
 TEST_F(BrowserTest, ChosenEditorIsShownOnTheButtonAndLabel) {
     ArgsRecorder editor(tools.path(), "gimp.sh");
-    whenOpen<QFileDialog>([&editor](QFileDialog* dialog) {
-        dialog->selectFile(editor.program());
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    whenOpen<QFileDialog>(
+        [&editor](QFileDialog* dialog) { chooseInFileDialog(dialog, editor.program()); });
     form->ExeButton1Click();
     EXPECT_EQ(form->editor->FileName, editor.program());
     EXPECT_EQ(form->ExeButton1->Caption(), "gimp");

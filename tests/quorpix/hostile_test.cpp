@@ -32,11 +32,11 @@ void putBe32(Bytes& bytes, std::size_t at, std::uint32_t value) {
 // --- PNG
 
 Bytes rgbPng(int width, int height) {
-    PngSpec spec{width, height, PNG_COLOR_TYPE_RGB, 8, false, {}, {}, {}, -1};
+    PngLayout layout{width, height, PNG_COLOR_TYPE_RGB, 8, false, {}, {}, {}, -1};
     for (int y = 0; y < height; ++y) {
-        spec.rows.push_back(Bytes(3 * width, static_cast<std::uint8_t>(y * 9)));
+        layout.rows.push_back(Bytes(3 * width, static_cast<std::uint8_t>(y * 9)));
     }
-    return encodePng(spec);
+    return encodePng(layout);
 }
 
 // A PNG whose header claims another size, with the header's checksum made right again.
@@ -49,11 +49,11 @@ Bytes pngClaiming(std::uint32_t width, std::uint32_t height) {
 }
 
 Bytes pngIndexPastPalette() {
-    PngSpec spec{4,  1, PNG_COLOR_TYPE_PALETTE, 2, false, {{0x00, 0x01, 0x02}, {0, 0, 0}}, {},
-                 {}, -1};
-    spec.palette = {{1, 2, 3}, {4, 5, 6}};
-    spec.rows = {{0x1B}}; // indices 0, 1, 2, 3
-    return encodePng(spec);
+    PngLayout layout{4,  1, PNG_COLOR_TYPE_PALETTE, 2, false, {{0x00, 0x01, 0x02}, {0, 0, 0}}, {},
+                     {}, -1};
+    layout.palette = {{1, 2, 3}, {4, 5, 6}};
+    layout.rows = {{0x1B}}; // indices 0, 1, 2, 3
+    return encodePng(layout);
 }
 
 // --- GIF

@@ -113,15 +113,15 @@ Pixel pixelOf(const PngCase& c, int x, int y, const TestImage& colours) {
     }
 }
 
-PngSpec makeSpec(const PngCase& c, int width, int height, TestImage& expected) {
-    PngSpec spec{width, height, c.colourType, c.depth, c.interlaced, {}, {}, {}, -1};
+PngLayout makeSpec(const PngCase& c, int width, int height, TestImage& expected) {
+    PngLayout layout{width, height, c.colourType, c.depth, c.interlaced, {}, {}, {}, -1};
     if (c.colourType == PNG_COLOR_TYPE_PALETTE) {
-        spec.palette.assign(kPalette, kPalette + std::min(1 << c.depth, 8));
+        layout.palette.assign(kPalette, kPalette + std::min(1 << c.depth, 8));
         if (c.transparency) {
-            spec.alphas.assign(kPaletteAlphas, kPaletteAlphas + std::min(1 << c.depth, 4));
+            layout.alphas.assign(kPaletteAlphas, kPaletteAlphas + std::min(1 << c.depth, 4));
         }
     } else if (c.transparency) {
-        spec.transparentGrey = 0;
+        layout.transparentGrey = 0;
     }
     const TestImage colours = manyColours(width, height);
     expected = TestImage{width, height, {}};
@@ -134,9 +134,9 @@ PngSpec makeSpec(const PngCase& c, int width, int height, TestImage& expected) {
             }
             expected.pixels.push_back(pixel.expected);
         }
-        spec.rows.push_back(row.take());
+        layout.rows.push_back(row.take());
     }
-    return spec;
+    return layout;
 }
 
 class PngRead : public testing::TestWithParam<PngCase> {};

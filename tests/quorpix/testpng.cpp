@@ -15,26 +15,26 @@ void fail(png_structp, png_const_charp message) {
 
 } // namespace
 
-Bytes encodePng(const PngSpec& spec) {
+Bytes encodePng(const PngLayout& layout) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, fail, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, append, nullptr);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth, layout.colourType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty()) {
-        png_set_PLTE(png, info, spec.palette.data(), static_cast<int>(spec.palette.size()));
+    if (!layout.palette.empty()) {
+        png_set_PLTE(png, info, layout.palette.data(), static_cast<int>(layout.palette.size()));
     }
     png_color_16 grey{};
-    grey.gray = static_cast<png_uint_16>(spec.transparentGrey);
-    if (!spec.alphas.empty() || spec.transparentGrey >= 0) {
-        png_set_tRNS(png, info, spec.alphas.empty() ? nullptr : spec.alphas.data(),
-                     static_cast<int>(spec.alphas.size()),
-                     spec.transparentGrey >= 0 ? &grey : nullptr);
+    grey.gray = static_cast<png_uint_16>(layout.transparentGrey);
+    if (!layout.alphas.empty() || layout.transparentGrey >= 0) {
+        png_set_tRNS(png, info, layout.alphas.empty() ? nullptr : layout.alphas.data(),
+                     static_cast<int>(layout.alphas.size()),
+                     layout.transparentGrey >= 0 ? &grey : nullptr);
     }
     std::vector<png_bytep> rows;
-    for (const Bytes& row : spec.rows) {
+    for (const Bytes& row : layout.rows) {
         rows.push_back(const_cast<png_bytep>(row.data()));
     }
     png_set_rows(png, info, rows.data());

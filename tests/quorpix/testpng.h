@@ -5,7 +5,7 @@
 
 #include <png.h>
 
-struct PngSpec {
+struct PngLayout {
     int width = 0;
     int height = 0;
     int colourType = PNG_COLOR_TYPE_RGB;
@@ -17,4 +17,4 @@ struct PngSpec {
     int transparentGrey = -1;         // tRNS grey level, or -1
 };
 
-Bytes encodePng(const PngSpec& spec);
+Bytes encodePng(const PngLayout& layout);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -20,4 +21,13 @@ template <typename Window> void whenOpen(const std::function<void(Window*)>& act
         }
     });
     poll->start(10);
+}
+
+// Picks `file` and presses the dialog's accept button, as a person would; a dialog that does not
+// take the choice is cancelled, so the test fails instead of waiting forever.
+inline void chooseInFileDialog(QFileDialog* dialog, const QString& file) {
+    dialog->selectFile(file);
+    QMetaObject::invokeMethod(dialog, "accept");
+    if (dialog->isVisible())
+        dialog->reject();
 }

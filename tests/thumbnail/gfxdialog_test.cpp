@@ -135,8 +135,7 @@ TEST_F(GfxDialogTest, ConfirmedSaveDialogTakesTheFileFormatAndFolder) {
     const QString chosen = file("picked.jpg");
     whenOpen<QFileDialog>([chosen](QFileDialog* open) {
         open->selectNameFilter(open->nameFilters().value(1));
-        open->selectFile(chosen);
-        QMetaObject::invokeMethod(open, "accept"); // as the Save button does
+        chooseInFileDialog(open, chosen);
     });
     ASSERT_TRUE(dialog.ExecuteSave());
     EXPECT_EQ(dialog.SaveFileName(), chosen);
