@@ -57,13 +57,13 @@ void jpegSeeds(const fs::path& folder) {
 }
 
 void pngSeeds(const fs::path& folder) {
-    PngSpec palette{4, 2, PNG_COLOR_TYPE_PALETTE, 2, false, {{0x1B}, {0xE4}}, {}, {0, 128}, -1};
+    PngLayout palette{4, 2, PNG_COLOR_TYPE_PALETTE, 2, false, {{0x1B}, {0xE4}}, {}, {0, 128}, -1};
     palette.palette = {{1, 2, 3}, {200, 100, 0}, {0, 0, 255}, {9, 9, 9}};
     save(folder, "palette.png", encodePng(palette));
-    PngSpec rgba{2,  2, PNG_COLOR_TYPE_RGBA, 16, true, {Bytes(16, 0x40), Bytes(16, 0xC0)}, {},
+    PngLayout rgba{2,  2, PNG_COLOR_TYPE_RGBA, 16, true, {Bytes(16, 0x40), Bytes(16, 0xC0)}, {},
                  {}, -1};
     save(folder, "rgba16.png", encodePng(rgba));
-    PngSpec grey{9, 2, PNG_COLOR_TYPE_GRAY, 1, false, {{0xA5, 0x80}, {0x5A, 0x00}}, {}, {}, -1};
+    PngLayout grey{9, 2, PNG_COLOR_TYPE_GRAY, 1, false, {{0xA5, 0x80}, {0x5A, 0x00}}, {}, {}, -1};
     save(folder, "grey1.png", encodePng(grey));
 }
 
