@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -23,11 +26,19 @@ template <typename Window> void whenOpen(const std::function<void(Window*)>& act
     poll->start(10);
 }
 
-// Picks `file` and presses the dialog's accept button, as a person would; a dialog that does not
-// take the choice is cancelled, so the test fails instead of waiting forever.
+// Types `file` into the dialog's name field and presses its accept button, as a person would.
+// Should the dialog refuse (a message box, or staying open), everything is cancelled a little
+// later, so the test fails instead of waiting forever.
 inline void chooseInFileDialog(QFileDialog* dialog, const QString& file) {
     dialog->selectFile(file);
-    QMetaObject::invokeMethod(dialog, "accept");
-    if (dialog->isVisible())
-        dialog->reject();
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(file); // selectFile alone can lag behind the folder being read
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    QTimer::singleShot(2000, [open = QPointer<QFileDialog>(dialog)] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+                box->reject();
+        if (open != nullptr && open->isVisible())
+            open->reject();
+    });
 }
