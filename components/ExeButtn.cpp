@@ -43,53 +43,14 @@ void TExeButton::StoreCaption(const QString& caption) {
 }
 
 void TExeButton::StoreFlag(int index, bool value) {
-    switch (index) {
-    case AutoFlag:
-        m_auto = value;
-        break;
-    case AutoRunFlag:
-        m_autoRun = value;
-        break;
-    case ShowIconFlag:
-        m_showIcon = value;
-        break;
-    case ShowLabelFlag:
-        m_showLabel = value;
-        break;
-    case LargeIconFlag:
-        m_largeIconShown = value;
-        break;
-    case DownFlag:
-        m_down = value;
-        break;
-    case BorderFlag:
-        m_border = value;
-        break;
-    default:
-        break;
-    }
+    if (bool* flag = flagField(*this, index))
+        *flag = value;
     UpdateLayout();
 }
 
 bool TExeButton::Flag(int index) const {
-    switch (index) {
-    case AutoFlag:
-        return m_auto;
-    case AutoRunFlag:
-        return m_autoRun;
-    case ShowIconFlag:
-        return m_showIcon;
-    case ShowLabelFlag:
-        return m_showLabel;
-    case LargeIconFlag:
-        return m_largeIconShown;
-    case DownFlag:
-        return m_down;
-    case BorderFlag:
-        return m_border;
-    default:
-        return false;
-    }
+    const bool* flag = flagField(*this, index);
+    return flag != nullptr && *flag;
 }
 
 void TExeButton::UpdateLayout() {

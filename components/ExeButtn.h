@@ -68,6 +68,28 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The member behind a flag index, or null for an index that names none; one table for
+    // reading and writing.
+    template <typename Button> static auto flagField(Button& button, int index) {
+        switch (index) {
+        case AutoFlag:
+            return &button.m_auto;
+        case AutoRunFlag:
+            return &button.m_autoRun;
+        case ShowIconFlag:
+            return &button.m_showIcon;
+        case ShowLabelFlag:
+            return &button.m_showLabel;
+        case LargeIconFlag:
+            return &button.m_largeIconShown;
+        case DownFlag:
+            return &button.m_down;
+        case BorderFlag:
+            return &button.m_border;
+        default:
+            return decltype(&button.m_auto){nullptr};
+        }
+    }
     void paintLabel(QPainter& painter);
 
     QIcon m_largeIcon;
