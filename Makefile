@@ -1,5 +1,5 @@
 # Two commands do all set-up on a fresh Debian machine: `make run` and `make test`.
-.PHONY: deps build run test screenshot bench format clean
+.PHONY: deps build run test package screenshot bench format clean
 
 deps:
 	scripts/deps.sh
@@ -17,6 +17,10 @@ test: deps
 	cmake --preset default
 	cmake --build --preset default
 	scripts/test.sh
+
+# build/clipstash_<version>_<arch>.deb, installed with `sudo apt-get install ./build/clipstash_*.deb`.
+package: build
+	cpack --preset default
 
 screenshot: build
 	scripts/screenshot.sh

@@ -17,7 +17,12 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     // The icon is in the window library's resources, which a static link drops unless named.
     Q_INIT_RESOURCE(resources);
-    application.setWindowIcon(QIcon(QStringLiteral(":/clipstash.png")));
+    // The installed launcher's name lets desktops match the window to it; the theme's icon has
+    // every size where the program is installed.
+    application.setDesktopFileName(QStringLiteral("com.example.velmor_graphics.Clipstash"));
+    application.setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("com.example.velmor_graphics.Clipstash"),
+                         QIcon(QStringLiteral(":/clipstash.png"))));
     // Installed first, so a signal during start-up waits for the window instead of killing it.
     TerminationSignals termination;
     try {

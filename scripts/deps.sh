@@ -11,8 +11,10 @@ packages=(
     xvfb xauth xclip xdotool imagemagick fonts-dejavu-core
     # quorpix codecs; its sanitizer build and fuzz targets; the tools its benchmark compares with
     libspng-dev libtiff-dev libwebp-dev libgif-dev libpng-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     libjpeg-turbo-progs libvips-tools hyperfine time
+    # the Debian package and the checks of the installed launcher and metainfo
+    dpkg-dev file binutils desktop-file-utils appstream
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "settingsfile.h"
 #include "tregini.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QTextStream>
 
 QString settingsFilePath() {
@@ -36,6 +38,17 @@ QMap<QString, QString> readSettingsFileAt(const QString& path) {
             values.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
     }
     return values;
+}
+
+bool waitForStoredValue(const QString& path, const QString& key, const QString& value,
+                        int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (readSettingsFileAt(path).value(key) != value) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
 }
 
 void removeSettingsFile() {

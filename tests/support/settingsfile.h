@@ -15,5 +15,9 @@ QMap<QString, QString> readSettingsFile();
 // The same, of the settings file of another process.
 QMap<QString, QString> readSettingsFileAt(const QString& path);
 
+// Waits (running the event loop) until the file at `path` stores `value` for `key`.
+bool waitForStoredValue(const QString& path, const QString& key, const QString& value,
+                        int timeoutMs = 5000);
+
 // Starts from no stored settings at all.
 void removeSettingsFile();

@@ -1,4 +1,5 @@
 #include "xclipowner.h"
+#include "testdisplay.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -6,23 +7,16 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
-#include <xcb/xcb.h>
 
 unsigned clipboardOwnerWindow() {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    unsigned owner = 0;
-    const char name[] = "CLIPBOARD";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, strlen(name), name), nullptr);
-    if (atom != nullptr) {
-        xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
-            connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
-        owner = reply != nullptr ? reply->owner : 0;
-        free(reply);
-        free(atom);
-    }
-    xcb_disconnect(connection);
+    const TestDisplay display;
+    if (!display.isConnected())
+        return 0;
+    xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
+        display.connection(),
+        xcb_get_selection_owner(display.connection(), display.atom("CLIPBOARD")), nullptr);
+    const unsigned owner = reply != nullptr ? reply->owner : 0;
+    std::free(reply);
     return owner;
 }
 
@@ -68,4 +62,9 @@ void XclipOwner::pause() {
 
 void XclipOwner::resume() {
     ::kill(static_cast<pid_t>(m_process.processId()), SIGCONT);
+}
+
+bool grabViaClipboard(const QString& pictureFile) {
+    XclipOwner owner(pictureFile, QStringLiteral("image/png"));
+    return owner.waitUntilOwner() && owner.waitUntilGone(10000);
 }

@@ -22,5 +22,8 @@ private:
     QProcess m_process;
 };
 
+// Offers a picture file as PNG and waits until another client has taken it off the clipboard.
+bool grabViaClipboard(const QString& pictureFile);
+
 // The window that owns the CLIPBOARD selection now (0 for none), asked of the server only.
 unsigned clipboardOwnerWindow();
