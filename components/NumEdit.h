@@ -1,3 +1,4 @@
+// TNumEdit: the numeric entry field of the Setup page.
 #pragma once
 
 #include <QLineEdit>

@@ -1,11 +1,10 @@
+// Which typed characters a numeric field lets through.
 #pragma once
 
 #include <QStringView>
 #include <Qt>
 #include <cstdint>
 #include <optional>
-
-// Which typed characters a numeric field lets through.
 
 // The character a key press types, as a signed 8-bit code: Backspace 8, Tab 9, Return 13,
 // Ctrl+letter its control code, Latin-1 as is, anything beyond it '?'. Empty for keys that

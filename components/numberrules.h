@@ -1,6 +1,5 @@
-#pragma once
-
 // The limits a numeric field puts on its stored number.
+#pragma once
 
 // Into [min, max] (min < max); a NaN ends at min.
 double clampToRange(double value, double min, double max);

@@ -1,10 +1,10 @@
+// Conversion between the numbers the numeric fields hold and the text they show.
 #pragma once
 
 #include <QString>
 #include <QStringView>
 
-// Conversion between the numbers the numeric fields hold and the text they show. Both
-// directions ignore the process locale: the decimal point is always ".".
+// Both directions ignore the process locale: the decimal point is always ".".
 
 // Shortest general form, at most 15 significant digits: fixed notation from 0.00001 up to
 // 15 integer digits, scientific with "E" outside that band.

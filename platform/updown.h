@@ -1,3 +1,4 @@
+// TUpDown: arrow buttons that step the number of an associated edit.
 #pragma once
 
 #include <QLineEdit>
