@@ -7,6 +7,7 @@
 #include "xclipowner.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -80,6 +81,8 @@ TEST(InstalledProgram, GrabsThreePicturesAndTheNextRunContinuesTheNumbering) {
         expectJpegGrab(grabs.filePath(QStringLiteral("grab_00%1.jpg").arg(number)),
                        kPictureSizes[number]);
     EXPECT_EQ(readSettingsFileAt(account.settingsFile()).value("LastCount"), "3");
+    // An installed program's folder is no place for grabs, even where it could be written.
+    EXPECT_FALSE(QFileInfo::exists(prefix.filePath("bin/grabs")));
 
     grabInOneRun(program, account, pictures.mid(3));
     expectJpegGrab(grabs.filePath("grab_003.jpg"), kPictureSizes[3]);

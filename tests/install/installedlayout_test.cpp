@@ -86,6 +86,9 @@ TEST_P(InstalledLayout, VersionRecordsSurviveAsBuilt) {
             installed(file == "clipstash" ? "bin/" + file : "lib/clipstash/" + file);
         EXPECT_EQ(readVersionRecord(path.toStdString()), built) << qPrintable(path);
     }
+    // The About window's library list looks the module up by bare name from the program.
+    EXPECT_EQ(fileVersionInfo("quorpix.so", installed("bin").toStdString()),
+              readVersionRecord((buildProgramFolder() + "/quorpix.so").toStdString()));
 }
 
 TEST_P(InstalledLayout, LauncherAndMetainfoPassTheirValidators) {
