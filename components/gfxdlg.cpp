@@ -68,38 +68,29 @@ void TGfxDialog::BuildFilters() {
     flushIfAsked();
 }
 
-QString TGfxDialog::GetPathText(int index) const {
+QString* TGfxDialog::pathField(int index) const {
     switch (index) {
     case 1:
-        return SaveDialog->InitialDir;
+        return &SaveDialog->InitialDir;
     case 2:
-        return SaveDialog->FileName;
+        return &SaveDialog->FileName;
     case 3:
-        return OpenDialog->InitialDir;
+        return &OpenDialog->InitialDir;
     case 4:
-        return OpenDialog->FileName;
+        return &OpenDialog->FileName;
     default:
-        return QString();
+        return nullptr;
     }
 }
 
+QString TGfxDialog::GetPathText(int index) const {
+    const QString* field = pathField(index);
+    return field != nullptr ? *field : QString();
+}
+
 void TGfxDialog::SetPathText(int index, const QString& value) {
-    switch (index) {
-    case 1:
-        SaveDialog->InitialDir = value;
-        break;
-    case 2:
-        SaveDialog->FileName = value;
-        break;
-    case 3:
-        OpenDialog->InitialDir = value;
-        break;
-    case 4:
-        OpenDialog->FileName = value;
-        break;
-    default:
-        break;
-    }
+    if (QString* field = pathField(index))
+        *field = value;
 }
 
 int TGfxDialog::GetFilterIndex(int which) const {

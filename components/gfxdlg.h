@@ -65,6 +65,9 @@ public:
     TOpenDialog* OpenDialog;
 
 private:
+    // The dialog field behind a path index, or null for an index that names none; one table
+    // for reading and writing.
+    QString* pathField(int index) const;
     bool execute(TFileDialog& dialog);
     void flushIfAsked();
     QString temporaryName() const;
