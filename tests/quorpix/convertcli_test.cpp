@@ -89,9 +89,7 @@ TEST_F(ConvertCli, QualityScaleAndGreyReachTheModule) {
     ASSERT_TRUE(readWrittenBmp(dir.file("quarter.bmp"), read));
     EXPECT_EQ(read.width, 16);
     EXPECT_EQ(read.height, 8);
-    for (const Rgb& pixel : read.pixels) {
-        EXPECT_TRUE(pixel.r == pixel.g && pixel.g == pixel.b) << pixel;
-    }
+    EXPECT_TRUE(isGrey(read));
 }
 
 TEST_F(ConvertCli, HelpExplainsTheCommandLine) {

@@ -1,12 +1,12 @@
 // Damaged and hostile files of every format but BMP (which has its own table): the module
 // refuses each with 0 and writes nothing.
+#include "casename.h"
 #include "module.h"
 #include "testbmp.h"
 #include "testgif.h"
 #include "testjpeg.h"
 #include "testpng.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 #include <webp/encode.h>
@@ -250,13 +250,6 @@ TEST_P(Hostiles, AreRefusedWithoutWritingAnything) {
     EXPECT_EQ(dir.names(), std::set<std::string>{"bad"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, Hostiles, testing::ValuesIn(kHostiles),
-                         [](const testing::TestParamInfo<Hostile>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Formats, Hostiles, testing::ValuesIn(kHostiles), caseName<Hostile>);
 
 } // namespace

@@ -1,8 +1,8 @@
 // Damaged and hostile BMPs: every entry point refuses them and writes nothing.
+#include "casename.h"
 #include "module.h"
 #include "testbmp.h"
 
-#include <cctype>
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -115,13 +115,6 @@ TEST_P(Malformed, IsRefusedWithoutWritingAnything) {
     EXPECT_EQ(dir.names(), std::set<std::string>{"bad.bmp"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Bmp, Malformed, testing::ValuesIn(kDamages),
-                         [](const testing::TestParamInfo<Damage>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Bmp, Malformed, testing::ValuesIn(kDamages), caseName<Damage>);
 
 } // namespace

@@ -2,12 +2,23 @@
 
 #include "module.h"
 
-testing::AssertionResult readThroughModule(const std::string& path, TestImage& image, int scale) {
+namespace {
+testing::AssertionResult readConverted(AnyToBmpFn convert, const std::string& path,
+                                       TestImage& image, int scale) {
     const std::string out = path + ".out.bmp";
-    if ((quorpix().anyToBmp(path.c_str(), out.c_str(), nullptr, 0, scale) & 0xFF) != 1) {
+    if ((convert(path.c_str(), out.c_str(), nullptr, 0, scale) & 0xFF) != 1) {
         return testing::AssertionFailure() << "the module refused " << path;
     }
     return readWrittenBmp(out, image);
+}
+} // namespace
+
+testing::AssertionResult readThroughModule(const std::string& path, TestImage& image, int scale) {
+    return readConverted(quorpix().anyToBmp, path, image, scale);
+}
+
+testing::AssertionResult readGreyThroughModule(const std::string& path, TestImage& image) {
+    return readConverted(quorpix().anyToGrey, path, image, 0);
 }
 
 testing::AssertionResult readBytesThroughModule(const TempDir& dir, const Bytes& file,
@@ -15,6 +26,15 @@ testing::AssertionResult readBytesThroughModule(const TempDir& dir, const Bytes&
     const std::string path = dir.file("picture");
     writeBytes(path, file);
     return readThroughModule(path, image);
+}
+
+testing::AssertionResult isGrey(const TestImage& image) {
+    for (const Rgb& pixel : image.pixels) {
+        if (pixel.r != pixel.g || pixel.g != pixel.b) {
+            return testing::AssertionFailure() << "not grey: " << pixel;
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
 Rgb onWhite(const Rgb& colour, int alpha) {
