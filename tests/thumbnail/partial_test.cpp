@@ -16,14 +16,9 @@ int conversionsAsked() {
 } // namespace
 
 TEST(QuorpixPartial, ThumbnailWithoutValidityCheckConvertsNothing) {
-    TempFolderScope temp;
-    QTemporaryDir pictures;
-    const QString file = savePicture(pictures, "grab.bmp", solidPicture(20, 20, qRgb(5, 5, 5)));
     TThumbnail thumb;
-    thumb.setFileName(file);
-    EXPECT_FALSE(thumb.hasPicture());
+    expectGrabNotShown(thumb);
     EXPECT_EQ(conversionsAsked(), 0);
-    EXPECT_TRUE(temp.entries().isEmpty());
 }
 
 TEST(QuorpixPartial, ListingWithNoFormatsAndNoSaveList) {

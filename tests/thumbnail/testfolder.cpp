@@ -1,5 +1,8 @@
 #include "testfolder.h"
 #include "folderentries.h"
+#include "thumb.h"
+
+#include <gtest/gtest.h>
 
 TempFolderScope::TempFolderScope() : m_savedTemp(qgetenv("TEMP")) {
     qputenv("TEMP", m_dir.path().toLocal8Bit());
@@ -23,4 +26,12 @@ QImage solidPicture(int width, int height, QRgb colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+void expectGrabNotShown(TThumbnail& thumb) {
+    TempFolderScope temp;
+    QTemporaryDir pictures;
+    thumb.setFileName(savePicture(pictures, "grab.bmp", solidPicture(20, 20, qRgb(5, 5, 5))));
+    EXPECT_FALSE(thumb.hasPicture());
+    EXPECT_TRUE(temp.entries().isEmpty());
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class TThumbnail;
+
 class TempFolderScope {
 public:
     TempFolderScope();
@@ -23,3 +25,7 @@ QString savePicture(const QTemporaryDir& folder, const QString& name, const QIma
 
 // A picture of one colour, for tests that look at where it lands.
 QImage solidPicture(int width, int height, QRgb colour);
+
+// Points the thumbnail at a small BMP grab with TEMP watched, for module builds that cannot
+// convert it: the thumbnail stays empty and no temporary file is left behind.
+void expectGrabNotShown(TThumbnail& thumb);
