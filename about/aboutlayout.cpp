@@ -1,6 +1,7 @@
 // The About window's controls at their designed positions, sizes and captions.
 #include "aboutbox.h"
 #include "abouttexts.h"
+#include "designedlayout.h"
 #include "fitlabel.h"
 #include "mbutton.h"
 #include "tcolor.h"
@@ -13,12 +14,6 @@
 #include <QTabWidget>
 
 namespace {
-template <typename Widget>
-Widget* placed(Widget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 // Sizes itself to its caption, as the designer's labels did.
 QLabel* label(QWidget* page, const char* caption, int left, int top) {
     auto* text = new QLabel(QString::fromLatin1(caption), page);
@@ -68,11 +63,7 @@ QWidget* addPage(QTabWidget* pages, const char* caption) {
 
 void TAboutForm::buildForm() {
     setWindowTitle(QStringLiteral("About "));
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(11);
-    // Common Linux sans faces run wider than the designer's font; narrow them to fit.
-    font.setStretch(QFont::SemiCondensed);
-    setFont(font);
+    setFont(designerFont());
     setFixedSize(458, 308);
 
     PageControl1 = placed(new QTabWidget(this), 0, 0, 458, 308);

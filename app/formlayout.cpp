@@ -2,6 +2,7 @@
 #include "ExeButtn.h"
 #include "NumEdit.h"
 #include "Unit1.h"
+#include "designedlayout.h"
 #include "directorylistbox.h"
 #include "drivecombobox.h"
 #include "filelistbox.h"
@@ -17,7 +18,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,12 +26,6 @@
 #include <QTabWidget>
 
 namespace {
-template <typename Widget>
-Widget* placed(Widget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 QPushButton* button(QWidget* page, const char* caption, int left, int top, int width) {
     return placed(new QPushButton(QString::fromLatin1(caption), page), left, top, width, 25);
 }
@@ -67,11 +61,7 @@ TUpDown* upDown(QWidget* page, TNumEdit* associate, int top, int min, int max, i
 void TForm1::buildForm() {
     setWindowTitle(QStringLiteral("Clipstash"));
     setWindowIcon(QIcon(QStringLiteral(":/clipstash.png")));
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(11);
-    // Common Linux sans faces run wider than the designer's font; narrow them to fit the layout.
-    font.setStretch(QFont::SemiCondensed);
-    setFont(font);
+    setFont(designerFont());
     setFixedSize(530, 290);
     move(190, 360);
 
