@@ -3,21 +3,15 @@
 #include "picturefile.h"
 #include "quorpix.h"
 #include "screenpicture.h"
+#include "stopwatch.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <turbojpeg.h>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 double turboJpegReference(tjhandle compressor, const QImage& screen, int quality) {
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;

@@ -2,23 +2,17 @@
 // against the least a program must do: TurboJPEG decoding the JPEG at half size, or Qt reading
 // the BMP and scaling it smoothly. And a cache hit, which should cost next to nothing.
 #include "screenpicture.h"
+#include "stopwatch.h"
 #include "thumb.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <turbojpeg.h>
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 double showInThumbnail(TThumbnail& thumb, const QString& file) {
     thumb.setFileName(QString());
     const auto start = Clock::now();
@@ -51,20 +45,29 @@ double qtReadAndScale(const QString& file) {
     return secondsSince(start);
 }
 
-void compare(benchmark::State& state, const char* format, double (*reference)(const QString&)) {
+// A 3840x2160 grab in a folder of its own, and a 240-pixel thumbnail without a label for it.
+struct Scene {
+    explicit Scene(const char* format)
+        : file(folder.filePath(QStringLiteral("grab_000.") + format)) {
+        screenPicture(3840, 2160).save(file, nullptr, 90);
+        thumb.setShowLabel(false);
+        thumb.setBitmapSize(240);
+    }
+
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("grab_000.") + format);
-    screenPicture(3840, 2160).save(file, nullptr, 90);
+    const QString file;
     QWidget parent;
-    TThumbnail thumb(&parent);
-    thumb.setShowLabel(false);
-    thumb.setBitmapSize(240);
-    thumb.setBorder(false);
+    TThumbnail thumb{&parent};
+};
+
+void compare(benchmark::State& state, const char* format, double (*reference)(const QString&)) {
+    Scene scene(format);
+    scene.thumb.setBorder(false);
     double shown = 0;
     double referenceTotal = 0;
     for (auto _ : state) {
-        const double reference_ = reference(file);
-        const double one = showInThumbnail(thumb, file);
+        const double reference_ = reference(scene.file);
+        const double one = showInThumbnail(scene.thumb, scene.file);
         state.SetIterationTime(one);
         shown += one;
         referenceTotal += reference_;
@@ -84,17 +87,11 @@ void BM_BmpGrabThumbnail(benchmark::State& state) {
 }
 
 void BM_CacheHit(benchmark::State& state) {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("grab_000.jpg"));
-    screenPicture(3840, 2160).save(file, nullptr, 90);
-    QWidget parent;
-    TThumbnail thumb(&parent);
-    thumb.setShowLabel(false);
-    thumb.setBitmapSize(240);
-    thumb.setUseCache(true);
-    thumb.setFileName(file); // writes the cache file
+    Scene scene("jpg");
+    scene.thumb.setUseCache(true);
+    scene.thumb.setFileName(scene.file); // writes the cache file
     for (auto _ : state)
-        state.SetIterationTime(showInThumbnail(thumb, file));
+        state.SetIterationTime(showInThumbnail(scene.thumb, scene.file));
     state.counters["target_ms"] = 5;
 }
 } // namespace
