@@ -103,21 +103,13 @@ Bytes withExifOrientation(const Bytes& jpeg, int orientation, bool bigEndian) {
 }
 
 Bytes encodeJpeg(const TestImage& image, int subsampling) {
-    const Handle encoder(tjInitCompress());
-    unsigned char* jpeg = nullptr;
-    unsigned long size = 0;
+    if (subsampling != TJSAMP_GRAY) {
+        return compress(reinterpret_cast<const unsigned char*>(image.pixels.data()), image,
+                        TJPF_RGB, subsampling, 0);
+    }
     std::vector<std::uint8_t> grey;
     for (const Rgb& pixel : image.pixels) {
         grey.push_back(pixel.g);
     }
-    const bool isGrey = subsampling == TJSAMP_GRAY;
-    const auto* pixels =
-        isGrey ? grey.data() : reinterpret_cast<const unsigned char*>(image.pixels.data());
-    if (tjCompress2(encoder.get(), pixels, image.width, 0, image.height,
-                    isGrey ? TJPF_GRAY : TJPF_RGB, &jpeg, &size, subsampling, 95, 0) != 0) {
-        throw std::runtime_error(tjGetErrorStr2(encoder.get()));
-    }
-    Bytes file(jpeg, jpeg + size);
-    tjFree(jpeg);
-    return file;
+    return compress(grey.data(), image, TJPF_GRAY, subsampling, 0);
 }
