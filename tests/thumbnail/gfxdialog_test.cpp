@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageReader>
 #include <gtest/gtest.h>
 
@@ -141,4 +142,12 @@ TEST_F(GfxDialogTest, ConfirmedSaveDialogTakesTheFileFormatAndFolder) {
     EXPECT_EQ(dialog.SaveFileName(), chosen);
     EXPECT_EQ(dialog.SaveFilterIndex(), 2);
     EXPECT_EQ(dialog.SaveDirectory(), pictures.path() + "/");
+}
+
+TEST_F(GfxDialogTest, ConfirmedOpenDialogTakesTheFileAndFolder) {
+    const QString chosen = pictureFile("grab.bmp");
+    whenOpen<QFileDialog>([chosen](QFileDialog* open) { chooseInFileDialog(open, chosen); });
+    ASSERT_TRUE(dialog.ExecuteLoad());
+    EXPECT_EQ(dialog.LoadFileName(), chosen);
+    EXPECT_EQ(dialog.LoadDirectory(), QFileInfo(chosen).path() + "/");
 }

@@ -126,6 +126,21 @@ TEST_F(ThumbnailTest, RenderToFileWritesTheRequestedSizeAndKeepsTheDisplay) {
     EXPECT_EQ(thumb.displayBitmap().size(), QSize(240, 180));
 }
 
+TEST_F(ThumbnailTest, SaveThumbnailWritesTheShownPictureToAGivenFileOrTheCache) {
+    thumb.setUseCache(true);
+    thumb.setFileName(picture("grab_009.bmp", solidPicture(400, 300, qRgb(30, 140, 200))));
+    const QString saved = pictures.filePath("saved.bmp");
+    thumb.SaveThumbnail(saved);
+    const QImage written(saved, "BMP");
+    EXPECT_EQ(written.size(), QSize(80, 60));
+    EXPECT_EQ(written.pixel(40, 30), qRgb(30, 140, 200));
+
+    const QString cache = pictures.filePath("grab_009._tm");
+    thumb.DeleteCacheFile();
+    thumb.SaveThumbnail(QString());
+    EXPECT_EQ(QImage(cache, "BMP").size(), QSize(80, 60));
+}
+
 TEST_F(ThumbnailTest, GreyscaleGivesGreyPixels) {
     thumb.Greyscale = true;
     thumb.setFileName(picture("red.bmp", solidPicture(40, 40, qRgb(255, 0, 0))));
