@@ -1,6 +1,5 @@
 #include "installedtree.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
@@ -36,8 +35,4 @@ ToolRun buildPackage(const QString& folder, QString& debFile) {
     const QStringList debs = QDir(folder).entryList({"clipstash_*.deb"}, QDir::Files);
     debFile = debs.size() == 1 ? QDir(folder).filePath(debs.first()) : QString();
     return run;
-}
-
-QString buildProgramFolder() {
-    return QCoreApplication::applicationDirPath();
 }

@@ -20,6 +20,3 @@ ToolRun runTool(const QString& program, const QStringList& arguments, int timeou
 ToolRun installBuild(const QString& prefix);
 // The Debian package of this build, made in `folder`; its path in `debFile` when made.
 ToolRun buildPackage(const QString& folder, QString& debFile);
-
-// The folder of the program built beside these tests.
-QString buildProgramFolder();
